@@ -1,0 +1,3 @@
+#include "app/minimum_frequency.h"
+
+int MinimumFrequency = kDefaultMinimumFrequency;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "stations/station_record.h"
+
+// What the controller shows in the main window. The main dialog implements it; none of these
+// sends anything to the receiver.
+class MainView {
+public:
+    virtual ~MainView() = default;
+
+    virtual void ShowFrequency(int frequencyHz, int displayMHz) = 0;
+    virtual void ShowUtcTime(int day, int month, int year, int hour, int minute, int second) = 0;
+    virtual void ShowFastStepping(int state) = 0;
+    virtual void ShowStepSize(int index) = 0;
+    virtual void ShowMode(int mode) = 0;
+    virtual void ShowAgc(int agc) = 0;          // 1..3
+    virtual void ShowFilter(int filterIndex) = 0;
+    virtual void ShowPassbandShiftOn(int state) = 0;
+    virtual void ShowPassbandShift(int shiftHz) = 0;
+    virtual void ClearContinuousButtons() = 0;
+
+    // Direct control access by id.
+    virtual void SetCheck(int controlId, int state) = 0;
+    virtual void SetSliderPosition(int controlId, int position) = 0;
+    virtual void SetControlText(int controlId, const std::string& text) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+
+    // Meter: newest reading and five-sample average, dB. Lamp: -1 off, 0 open, 1 muted.
+    virtual void ShowSignalLevels(int currentDb, int averageDb) = 0;
+    virtual void ShowSquelchState(int state) = 0;
+
+    // Station list view.
+    virtual void DeleteAllStationRows() = 0;
+    virtual void AddStationRow(StationNode node, int displayMHz, int frequencyHz,
+                               const std::string& name) = 0;
+    virtual void SortStationRows() = 0;
+};

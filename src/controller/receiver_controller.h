@@ -1,0 +1,125 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/profile_settings.h"
+#include "controller/main_view.h"
+#include "controller/timer_host.h"
+#include "controller/utc_clock.h"
+#include "link/receiver_link.h"
+#include "stations/station_list.h"
+
+class Host;
+class ProfileStore;
+
+// Timer ids and periods (ms).
+constexpr int kClockTimer = 1;
+constexpr int kAliveTimer = 2;
+constexpr int kSignalTimer = 3;
+constexpr int kRepeatDelayTimer = 10;
+constexpr int kRepeatTimer = 11;
+constexpr int kClockPeriodMs = 500;
+constexpr int kAlivePeriodMs = 3000;
+constexpr int kSignalPeriodMs = 200;
+constexpr int kRepeatDelayMs = 500;
+
+// Step sizes in Hz, indexed by TuningStepSize.
+inline constexpr std::array<int, 12> kStepTable = {1,    5,    10,    50,    100,   500,
+                                                   1000, 5000, 9000, 10000, 50000, 100000};
+
+inline constexpr const char* kTitleActive = "  ZORIVAN  Ten-Tec RX-320 Control Program";
+inline constexpr const char* kTitleNotActive =
+    "  ZORIVAN  Ten-Tec RX-320 Control Program    (Hardware is not active, please check!)";
+
+// The one owner of the radio state while the program runs: stores each change in the settings,
+// sends it to the receiver at once and shows it in the main window; runs all periodic work.
+// Receiver results are the link's status codes, passed back unchanged.
+class CReceiverController : public TimerSink {
+public:
+    // None of the arguments is owned; all must outlive the controller.
+    CReceiverController(SerialDevice& device, TimerHost& timers, UtcClock& clock, Host& host);
+    ~CReceiverController() override;
+
+    void SetMainView(MainView* view) { view_ = view; }
+
+    void Start();
+    void Stop(int mute);
+
+    int SetFrequency(int frequencyHz);
+    int Step(int direction);
+    int SetMode(int mode);
+    int SetAgc(int agc);
+    int SetFilter(int filterIndex);
+    int SetVolumeOn(int on);
+    int SetVolumeLevel(int level);
+    int SetLineOn(int on);
+    int SetLineLevel(int level);
+    int SetPassbandShiftOn(int on);
+    int SetPassbandShift(int shiftHz);
+    int SetUseSquelch(int on);
+    int SetFastStepping(int on);
+    int StepButton(int direction, int action);
+    int ContinuousTuning(int direction, int on);
+    int StopContinuousTuning();
+
+    // Plain stores, no receiver traffic.
+    void SetTuningStepSize(int index) { settings_.TuningStepSize = index; }
+    void SetDisplaySignalStrength(int on) { settings_.DisplaySignalStrength = on; }
+    void SetSquelchLevel(int level) { settings_.SquelchLevel = level; }
+
+    int GetConfiguration(int& comPort, int& point1Hz, int& correction1Hz, int& point2Hz,
+                         int& correction2Hz, int& displayMHz, int& cwFrequencyHz,
+                         int& tuningTimeSlowMs, int& tuningTimeFastMs) const;
+    int SetConfiguration(int comPort, int point1Hz, int correction1Hz, int point2Hz,
+                         int correction2Hz, int displayMHz, int cwFrequencyHz,
+                         int tuningTimeSlowMs, int tuningTimeFastMs);
+    int GetTuning(int& frequencyHz, int& displayMHz, int& mode, int& agc, int& filterIndex,
+                  int& passbandShiftHz) const;
+
+    int SetStationFileName(const std::string& path);
+    // op 1 New, 2 Open, 3 Save, 4 Save as; returns the station-list result.
+    int StationFileCommand(int saveFirst, const std::string& saveName, int op);
+    void RefreshStationList();
+
+    void SetHardwareActive(int ok);
+    int ApplyAllToReceiver();
+
+    void LoadSettingsAndStations(ProfileStore& store, ComPortChooser& chooser);
+    void SaveSettingsAndFreeStations(ProfileStore& store);
+
+    void OnTimer(int id) override;
+    void UpdateSignalStrength();
+    void ApplySquelch(int levelDb);
+    void ReleaseSquelch();
+
+    ProfileSettings& Settings() { return settings_; }
+    const ProfileSettings& Settings() const { return settings_; }
+    CStationList& Stations() { return stations_; }
+    CReceiverLink& Link() { return link_; }
+    int HardwareActive() const { return hardwareActive_; }
+    int SquelchState() const { return squelchState_; }
+
+private:
+    void ShowStationFileName();
+    void ShowStationFileMessage(int code, bool load);
+    int RepeatPeriodMs() const;
+
+    MainView* view_ = nullptr;
+    TimerHost& timers_;
+    UtcClock& clock_;
+    Host& host_;
+    ProfileSettings settings_;
+    CReceiverLink link_;
+    int hardwareActive_ = -1;
+    int squelchState_ = -1;
+    int repeatDelayRunning_ = 0;
+    int repeatRunning_ = 0;
+    int repeatDirection_ = 1;
+    std::array<int, 5> signalSamples_{};
+    int signalSampleIndex_ = 0;
+    int meterOffShown_ = 0;
+    int meterInactiveShown_ = 0;
+    int squelchOffHandled_ = 0;
+    CStationList stations_;
+};

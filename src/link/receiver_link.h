@@ -1,0 +1,57 @@
+#pragma once
+
+#include "link/serial_port.h"
+#include "link/tuning_command.h"
+
+// The one place the program talks to the RX-320. Keeps the last commanded state and turns each
+// change into the receiver's commands. Results: 0 success; 1 port not open (Connect: already
+// open); 2 argument out of range or query failed; 3 a command was not written completely.
+// A setter checks the port, then the argument, then stores, then sends.
+class CReceiverLink : public CSerialPort {
+public:
+    CReceiverLink(SerialDevice& device, const ComPortMap& ports);
+
+    int Connect(int comPort);
+    int Disconnect();
+
+    int SetMode(int mode);                 // 0..3
+    int SetAgc(int agc);                   // 1..3
+    int SetFilter(int filterIndex);        // 0..35
+    int SetVolume(int level);              // 0..63
+    int SetLineLevel(int level);           // 0..63
+    int SetFrequency(int frequencyHz);     // MinimumFrequency..30,000,000
+    int SetPassbandShift(int shiftHz);     // -1000..1000
+    int SetCwFrequency(int cwFrequencyHz); // -15000..15000
+    int SetCorrection(int frequency1Hz, int correction1Hz, int frequency2Hz, int correction2Hz);
+
+    // version: firmware version x 100, 0 on failure.
+    int QueryVersion(int& version);
+    // levelDb: 0..96, 0 on failure.
+    int QuerySignalStrength(int& levelDb);
+    // 1 when the version query fails for any reason, else 0.
+    int NotResponding();
+
+    int Mode() const { return mode_; }
+    int Agc() const { return agc_; }
+    int FilterIndex() const { return filter_; }
+    int Volume() const { return volume_; }
+    int LineLevel() const { return lineLevel_; }
+    int Frequency() const { return frequency_; }
+    int PassbandShift() const { return passbandShift_; }
+    int CwFrequency() const { return cwFrequency_; }
+    const CorrectionPoints& Correction() const { return correction_; }
+
+private:
+    int SendTuning();
+    int SendCommand(const std::uint8_t* bytes, int count);
+
+    int mode_ = 0;
+    int agc_ = 2;
+    int filter_ = 28;
+    int volume_ = 0;
+    int lineLevel_ = 0;
+    int frequency_ = 6075000;
+    int passbandShift_ = 0;
+    int cwFrequency_ = 700;
+    CorrectionPoints correction_;
+};

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "controller/main_view.h"
+#include "ui/main_window_surface.h"
+
+class CReceiverController;
+class CStationCommands;
+class CExchange;
+
+// Slider notifications, as the toolkit reports them.
+enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom,
+                        EndScroll };
+
+// The logic of the main window: the five radio indices, every handler, the display operations the
+// controller calls, the exit sequence. Talks to widgets only through MainWindowSurface.
+class CMainDialog : public MainView {
+public:
+    // Neither argument is owned.
+    CMainDialog(Host& host, MainWindowSurface& window);
+    ~CMainDialog() override;
+
+    void SetController(CReceiverController* controller);
+    CReceiverController* Controller() { return controller_; }
+    Host& GetHost() { return host_; }
+    MainWindowSurface& Window() { return window_; }
+
+    // Initialisation once the controls exist: sliders, list columns, Start, stored position.
+    void OnInitDialog();
+
+    // A button, check box or radio button was clicked.
+    void OnCommand(int id);
+    // A slider moved.
+    void OnSliderScroll(int id, ScrollCode code);
+    // "Up"/"Down": action -1 pressed or double-clicked, 1 released.
+    void OnRepeatButton(int action, int buttonId);
+    // One wheel notification; the sign of delta gives the direction.
+    void OnMouseWheel(int delta);
+    // A typed character for the window or any child. True when it was a command and is consumed.
+    bool OnCharacter(int character);
+    void OnHeaderClick(int column);
+    void OnListDoubleClick();
+    // The "About" entry of the window menu.
+    void OnAbout();
+    // Exit button, Escape, close box. True when the dialog ended (the caller closes the window).
+    bool OnCancel();
+    // An incoming copy-data message; the return value carries no meaning.
+    int OnCopyData(std::uint32_t value, const std::uint8_t* data, std::size_t size);
+
+    // MainView
+    void ShowFrequency(int frequencyHz, int displayMHz) override;
+    void ShowUtcTime(int day, int month, int year, int hour, int minute, int second) override;
+    void ShowFastStepping(int state) override;
+    void ShowStepSize(int index) override;
+    void ShowMode(int mode) override;
+    void ShowAgc(int agc) override;
+    void ShowFilter(int filterIndex) override;
+    void ShowPassbandShiftOn(int state) override;
+    void ShowPassbandShift(int shiftHz) override;
+    void ClearContinuousButtons() override;
+    void SetCheck(int controlId, int state) override;
+    void SetSliderPosition(int controlId, int position) override;
+    void SetControlText(int controlId, const std::string& text) override;
+    void SetTitle(const std::string& title) override;
+    void ShowSignalLevels(int currentDb, int averageDb) override;
+    void ShowSquelchState(int state) override;
+    void DeleteAllStationRows() override;
+    void AddStationRow(StationNode node, int displayMHz, int frequencyHz,
+                       const std::string& name) override;
+    void SortStationRows() override;
+
+    // Radio indices, -1 for none.
+    int StepIndex() const { return stepIndex_; }
+    int ModeIndex() const { return modeIndex_; }
+    int AgcIndex() const { return agcIndex_; }
+    int FilterRange() const { return filterRange_; }
+    int FilterPosition() const { return filterPosition_; }
+    bool Ended() const { return ended_; }
+
+private:
+    void PushIndices();
+    void ReadIndices();
+    void FilterRangeChanged(int oldRange);
+    void ApplyFilter();
+    void RelabelFilterPositions();
+    void FrequencyEntry();
+    void ContinuousButton(int id, int direction);
+    void ToggleCheck(int id);
+    void MoveSlider(int id, int delta);
+    void OnConfig();
+    void OnStationFile();
+    void OnZel();
+
+    Host& host_;
+    MainWindowSurface& window_;
+    CReceiverController* controller_ = nullptr;
+    std::unique_ptr<CStationCommands> stationCommands_;
+    std::unique_ptr<CExchange> exchange_;
+    int stepIndex_ = -1;
+    int modeIndex_ = -1;
+    int agcIndex_ = -1;
+    int filterRange_ = -1;
+    int filterPosition_ = -1;
+    bool ended_ = false;
+};
