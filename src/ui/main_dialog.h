@@ -10,7 +10,6 @@
 
 class CReceiverController;
 class CStationCommands;
-class CExchange;
 
 // Slider notifications, as the toolkit reports them.
 enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom,
@@ -99,7 +98,6 @@ private:
     MainWindowSurface& window_;
     CReceiverController* controller_ = nullptr;
     std::unique_ptr<CStationCommands> stationCommands_;
-    std::unique_ptr<CExchange> exchange_;
     int stepIndex_ = -1;
     int modeIndex_ = -1;
     int agcIndex_ = -1;
