@@ -1,0 +1,175 @@
+#include "link/receiver_link.h"
+
+#include "app/minimum_frequency.h"
+#include "link/filter_table.h"
+
+namespace {
+
+constexpr std::uint8_t kCr = 0x0D;
+constexpr int kLowestLevel = 0;
+constexpr int kHighestLevel = 63;
+constexpr int kPassbandShiftLimitHz = 1000;
+constexpr int kCwFrequencyLimitHz = 15000;
+constexpr int kCorrectionLimitHz = 1000;
+constexpr int kCorrectionPointsMinimumApartHz = 5000000;
+constexpr int kCorrectionsMaximumApartHz = 500;
+constexpr int kVersionReplyLength = 7;
+constexpr int kSignalReplyLength = 4;
+
+bool InRange(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
+
+bool IsTunable(int frequencyHz) {
+    return InRange(frequencyHz, MinimumFrequency, kMaximumFrequency);
+}
+
+std::uint8_t Digit(int value) { return static_cast<std::uint8_t>('0' + value); }
+
+// The receiver counts attenuation: 0 is loudest.
+std::uint8_t Attenuation(int level) { return static_cast<std::uint8_t>(kHighestLevel - level); }
+
+}  // namespace
+
+CReceiverLink::CReceiverLink(SerialDevice& device, const ComPortMap& ports)
+    : CSerialPort(device, ports) {}
+
+int CReceiverLink::Connect(int comPort) {
+    if (IsOpen()) return 1;
+    if (Open(comPort) != 0) return 2;
+    if (SetLine(1200, 8, 0, 0) != 0) return 2;
+    if (SetTimeouts(0, 10, 200, 10, 200) != 0) return 2;
+    if (SetBuffers(1024, 1024) != 0) return 2;
+    return 0;
+}
+
+int CReceiverLink::Disconnect() { return Close(); }
+
+int CReceiverLink::SetMode(int mode) {
+    if (!IsOpen()) return 1;
+    if (!InRange(mode, 0, 3)) return 2;
+    mode_ = mode;
+    const std::uint8_t command[] = {'M', Digit(mode), kCr};
+    if (SendCommand(command, sizeof command) != 0) return 3;
+    return SendTuning();
+}
+
+int CReceiverLink::SetAgc(int agc) {
+    if (!IsOpen()) return 1;
+    if (!InRange(agc, 1, 3)) return 2;
+    agc_ = agc;
+    const std::uint8_t command[] = {'G', Digit(agc), kCr};
+    return SendCommand(command, sizeof command);
+}
+
+int CReceiverLink::SetFilter(int filterIndex) {
+    if (!IsOpen()) return 1;
+    if (!InRange(filterIndex, 0, FilterTable::kRowCount - 1)) return 2;
+    filter_ = filterIndex;
+    const std::uint8_t command[] = {'W', static_cast<std::uint8_t>(FilterTable::kRows[filterIndex].code),
+                                    kCr};
+    if (SendCommand(command, sizeof command) != 0) return 3;
+    return SendTuning();
+}
+
+int CReceiverLink::SetVolume(int level) {
+    if (!IsOpen()) return 1;
+    if (!InRange(level, kLowestLevel, kHighestLevel)) return 2;
+    volume_ = level;
+    const std::uint8_t command[] = {'V', 0x00, Attenuation(level), kCr};
+    return SendCommand(command, sizeof command);
+}
+
+int CReceiverLink::SetLineLevel(int level) {
+    if (!IsOpen()) return 1;
+    if (!InRange(level, kLowestLevel, kHighestLevel)) return 2;
+    lineLevel_ = level;
+    const std::uint8_t command[] = {'A', 0x00, Attenuation(level), kCr};
+    return SendCommand(command, sizeof command);
+}
+
+int CReceiverLink::SetFrequency(int frequencyHz) {
+    if (!IsOpen()) return 1;
+    if (!IsTunable(frequencyHz)) return 2;
+    frequency_ = frequencyHz;
+    return SendTuning();
+}
+
+int CReceiverLink::SetPassbandShift(int shiftHz) {
+    if (!IsOpen()) return 1;
+    if (!InRange(shiftHz, -kPassbandShiftLimitHz, kPassbandShiftLimitHz)) return 2;
+    passbandShift_ = shiftHz;
+    return SendTuning();
+}
+
+int CReceiverLink::SetCwFrequency(int cwFrequencyHz) {
+    if (!IsOpen()) return 1;
+    if (!InRange(cwFrequencyHz, -kCwFrequencyLimitHz, kCwFrequencyLimitHz)) return 2;
+    cwFrequency_ = cwFrequencyHz;
+    return SendTuning();
+}
+
+int CReceiverLink::SetCorrection(int frequency1Hz, int correction1Hz, int frequency2Hz,
+                                 int correction2Hz) {
+    if (!IsOpen()) return 1;
+    // Frequencies are range-checked first, so their difference cannot overflow.
+    const bool pointsValid = IsTunable(frequency1Hz) && IsTunable(frequency2Hz) &&
+                             (frequency1Hz - frequency2Hz >= kCorrectionPointsMinimumApartHz ||
+                              frequency2Hz - frequency1Hz >= kCorrectionPointsMinimumApartHz);
+    const bool correctionsValid =
+        InRange(correction1Hz, -kCorrectionLimitHz, kCorrectionLimitHz) &&
+        InRange(correction2Hz, -kCorrectionLimitHz, kCorrectionLimitHz) &&
+        InRange(correction1Hz - correction2Hz, -kCorrectionsMaximumApartHz,
+                kCorrectionsMaximumApartHz);
+    if (!pointsValid || !correctionsValid) return 2;
+    correction_ = {frequency1Hz, correction1Hz, frequency2Hz, correction2Hz};
+    return SendTuning();
+}
+
+int CReceiverLink::QueryVersion(int& version) {
+    version = 0;
+    if (!IsOpen()) return 1;
+    std::uint8_t reply[kVersionReplyLength];
+    if (!Ask('?', reply, kVersionReplyLength)) return 2;
+    int parsed = 0;
+    if (!ParseVersionReply(reply, parsed)) return 2;
+    version = parsed;
+    return 0;
+}
+
+int CReceiverLink::QuerySignalStrength(int& levelDb) {
+    levelDb = 0;
+    if (!IsOpen()) return 1;
+    std::uint8_t reply[kSignalReplyLength];
+    if (!Ask('X', reply, kSignalReplyLength)) return 2;
+    levelDb = SignalLevelDb(reply[1], reply[2]);
+    return 0;
+}
+
+int CReceiverLink::NotResponding() {
+    int scratch = 0;
+    return QueryVersion(scratch) != 0 ? 1 : 0;
+}
+
+int CReceiverLink::SendTuning() {
+    TuningInput input;
+    input.frequencyHz = frequency_;
+    input.mode = mode_;
+    input.filterIndex = filter_;
+    input.passbandShiftHz = passbandShift_;
+    input.cwFrequencyHz = cwFrequency_;
+    input.correctionHz = CorrectionAt(correction_, frequency_);
+    const auto command = EncodeTuningCommand(ComputeTuningFactors(input));
+    return SendCommand(command.data(), static_cast<int>(command.size()));
+}
+
+int CReceiverLink::SendCommand(const std::uint8_t* bytes, int count) {
+    // Written by length: the commands carry raw 0x00 and 0x0D bytes.
+    return Device().Write(bytes, count) == count ? 0 : 3;
+}
+
+bool CReceiverLink::Ask(std::uint8_t query, std::uint8_t* reply, int replyLength) {
+    // A late answer to an earlier query must not be taken for this one.
+    if (!Device().PurgeInput()) return false;
+    const std::uint8_t command[] = {query, kCr};
+    if (Device().Write(command, sizeof command) != static_cast<int>(sizeof command)) return false;
+    return Device().Read(reply, replyLength) == replyLength;
+}
