@@ -16,16 +16,22 @@ constexpr int kCorrectionsMaximumApartHz = 500;
 constexpr int kVersionReplyLength = 7;
 constexpr int kSignalReplyLength = 4;
 
-bool InRange(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
+bool InRange(int value, int lowest, int highest) {
+    return value >= lowest && value <= highest;
+}
 
 bool IsTunable(int frequencyHz) {
     return InRange(frequencyHz, MinimumFrequency, kMaximumFrequency);
 }
 
-std::uint8_t Digit(int value) { return static_cast<std::uint8_t>('0' + value); }
+std::uint8_t Digit(int value) {
+    return static_cast<std::uint8_t>('0' + value);
+}
 
 // The receiver counts attenuation: 0 is loudest.
-std::uint8_t Attenuation(int level) { return static_cast<std::uint8_t>(kHighestLevel - level); }
+std::uint8_t Attenuation(int level) {
+    return static_cast<std::uint8_t>(kHighestLevel - level);
+}
 
 }  // namespace
 
@@ -41,7 +47,9 @@ int CReceiverLink::Connect(int comPort) {
     return 0;
 }
 
-int CReceiverLink::Disconnect() { return Close(); }
+int CReceiverLink::Disconnect() {
+    return Close();
+}
 
 int CReceiverLink::SetMode(int mode) {
     if (!IsOpen()) return 1;
@@ -64,8 +72,8 @@ int CReceiverLink::SetFilter(int filterIndex) {
     if (!IsOpen()) return 1;
     if (!InRange(filterIndex, 0, FilterTable::kRowCount - 1)) return 2;
     filter_ = filterIndex;
-    const std::uint8_t command[] = {'W', static_cast<std::uint8_t>(FilterTable::kRows[filterIndex].code),
-                                    kCr};
+    const std::uint8_t command[] = {
+        'W', static_cast<std::uint8_t>(FilterTable::kRows[filterIndex].code), kCr};
     if (SendCommand(command, sizeof command) != 0) return 3;
     return SendTuning();
 }
@@ -114,11 +122,10 @@ int CReceiverLink::SetCorrection(int frequency1Hz, int correction1Hz, int freque
     const bool pointsValid = IsTunable(frequency1Hz) && IsTunable(frequency2Hz) &&
                              (frequency1Hz - frequency2Hz >= kCorrectionPointsMinimumApartHz ||
                               frequency2Hz - frequency1Hz >= kCorrectionPointsMinimumApartHz);
-    const bool correctionsValid =
-        InRange(correction1Hz, -kCorrectionLimitHz, kCorrectionLimitHz) &&
-        InRange(correction2Hz, -kCorrectionLimitHz, kCorrectionLimitHz) &&
-        InRange(correction1Hz - correction2Hz, -kCorrectionsMaximumApartHz,
-                kCorrectionsMaximumApartHz);
+    const bool correctionsValid = InRange(correction1Hz, -kCorrectionLimitHz, kCorrectionLimitHz) &&
+                                  InRange(correction2Hz, -kCorrectionLimitHz, kCorrectionLimitHz) &&
+                                  InRange(correction1Hz - correction2Hz,
+                                          -kCorrectionsMaximumApartHz, kCorrectionsMaximumApartHz);
     if (!pointsValid || !correctionsValid) return 2;
     correction_ = {frequency1Hz, correction1Hz, frequency2Hz, correction2Hz};
     return SendTuning();

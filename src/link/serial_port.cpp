@@ -5,7 +5,9 @@
 CSerialPort::CSerialPort(SerialDevice& device, const ComPortMap& ports)
     : device_(device), ports_(ports) {}
 
-CSerialPort::~CSerialPort() { Close(); }
+CSerialPort::~CSerialPort() {
+    Close();
+}
 
 int CSerialPort::Open(int port) {
     if (open_) return 1;

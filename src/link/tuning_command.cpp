@@ -43,7 +43,9 @@ bool IsSpaceAsScanned(std::uint8_t byte) {
     return byte == ' ' || (byte >= '\t' && byte <= '\r');
 }
 
-bool IsDigit(std::uint8_t byte) { return byte >= '0' && byte <= '9'; }
+bool IsDigit(std::uint8_t byte) {
+    return byte >= '0' && byte <= '9';
+}
 
 }  // namespace
 

@@ -17,6 +17,7 @@ void ScriptedSerialDevice::Close() {
 }
 
 bool ScriptedSerialDevice::GetLine(SerialLineSettings& settings) {
+    ++getLineCalls;
     if (!isOpen || failGetLine) return false;
     settings = line;
     return true;
@@ -45,7 +46,7 @@ bool ScriptedSerialDevice::SetBuffers(int inputSize, int outputSize) {
 bool ScriptedSerialDevice::PurgeInput() {
     if (!isOpen || failPurge) return false;
     ++purges;
-    staleInput_.clear();
+    input_.clear();
     return true;
 }
 
@@ -57,6 +58,9 @@ int ScriptedSerialDevice::Write(const std::uint8_t* data, int count) {
     }
     writes.emplace_back(data, data + accepted);
     written.insert(written.end(), data, data + accepted);
+    const auto answer = answers_.find(writes.back());
+    if (answer != answers_.end())
+        input_.insert(input_.end(), answer->second.begin(), answer->second.end());
     return accepted;
 }
 
@@ -64,10 +68,14 @@ int ScriptedSerialDevice::Read(std::uint8_t* data, int count) {
     ++readCalls;
     int wanted = (isOpen && !gone) ? std::max(count, 0) : 0;
     if (readBudget >= 0) wanted = std::min(wanted, readBudget);
-    int delivered = Take(staleInput_, data, wanted);
+    int delivered = Take(input_, data, wanted);
     delivered += Take(replies_, data + delivered, wanted - delivered);
     if (readBudget >= 0) readBudget -= delivered;
     return delivered;
+}
+
+void ScriptedSerialDevice::AnswerTo(const Bytes& command, const Bytes& reply) {
+    answers_[command] = reply;
 }
 
 void ScriptedSerialDevice::QueueReply(const Bytes& bytes) {
@@ -75,7 +83,7 @@ void ScriptedSerialDevice::QueueReply(const Bytes& bytes) {
 }
 
 void ScriptedSerialDevice::QueueStaleInput(const Bytes& bytes) {
-    staleInput_.insert(staleInput_.end(), bytes.begin(), bytes.end());
+    input_.insert(input_.end(), bytes.begin(), bytes.end());
 }
 
 void ScriptedSerialDevice::ClearRecords() {
@@ -85,6 +93,7 @@ void ScriptedSerialDevice::ClearRecords() {
     written.clear();
     readCalls = 0;
     purges = 0;
+    getLineCalls = 0;
     setLineCalls = 0;
 }
 
