@@ -47,9 +47,6 @@ private:
     // Purges stale input, sends the one-letter query and CR, reads the fixed-length reply; false
     // unless every step succeeded and the whole reply arrived.
     bool Ask(std::uint8_t query, std::uint8_t* reply, int replyLength);
-    // Purges stale input, sends the one-letter query and CR, reads the fixed-length reply; false
-    // unless every step succeeded and the whole reply arrived.
-    bool Ask(std::uint8_t query, std::uint8_t* reply, int replyLength);
 
     int mode_ = 0;
     int agc_ = 2;
