@@ -10,15 +10,25 @@
 
 class CReceiverController;
 class CStationCommands;
+enum class KeyCommand;
 
 // Slider notifications, as the toolkit reports them.
-enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom,
-                        EndScroll };
+enum class ScrollCode {
+    LineUp,
+    LineDown,
+    PageUp,
+    PageDown,
+    ThumbPosition,
+    ThumbTrack,
+    Top,
+    Bottom,
+    EndScroll
+};
 
 // The logic of the main window: the five radio indices, every handler, the display operations the
 // controller calls, the exit sequence. Talks to widgets only through MainWindowSurface.
 class CMainDialog : public MainView {
-public:
+  public:
     // Neither argument is owned.
     CMainDialog(Host& host, MainWindowSurface& window);
     ~CMainDialog() override;
@@ -80,7 +90,7 @@ public:
     int FilterPosition() const { return filterPosition_; }
     bool Ended() const { return ended_; }
 
-private:
+  private:
     void PushIndices();
     void ReadIndices();
     void FilterRangeChanged(int oldRange);
@@ -88,11 +98,28 @@ private:
     void RelabelFilterPositions();
     void FrequencyEntry();
     void ContinuousButton(int id, int direction);
+    // One step as from a press and release of "Up" (direction +1) or "Down" (-1).
+    void StepOnce(int direction);
     void ToggleCheck(int id);
     void MoveSlider(int id, int delta);
     void OnConfig();
     void OnStationFile();
     void OnZel();
+
+    // A radio button of one of the five groups; false when id is none of them.
+    bool RadioClicked(int id);
+    // A check box, the continuous-tuning buttons and "Fast" included; false for other ids.
+    bool CheckBoxClicked(int id);
+    // "Tune", "Add", "Upd", "Edit", "Delete"; false for other ids.
+    bool StationButtonClicked(int id);
+    // The slider now stands at position: the value goes where that slider's value belongs.
+    void SliderMoved(int id, int position);
+    // The passband-shift value field: the shift while "On" is checked, else empty.
+    void ShowShiftText(int shiftHz);
+    // The keyboard commands that cycle a radio index or run one operation.
+    void CycleOrRun(KeyCommand command);
+    // The save question for a modified station list when the program ends.
+    void SaveModifiedStationsOnExit();
 
     Host& host_;
     MainWindowSurface& window_;

@@ -10,7 +10,7 @@
 // `dialog`, which already knows the five radio groups; the station list, the painted displays
 // and the placement are plain members. Tests read and script all of them directly.
 class FakeMainWindow : public MainWindowSurface {
-public:
+  public:
     struct Row {
         std::string frequencyText;
         std::string name;
@@ -87,7 +87,7 @@ public:
     int meterUpdates = 0;
     int lampState = 0;
 
-    WindowPlacement placement;     // what GetWindowPlacement reports
-    bool placementReadable = true;  // false makes GetWindowPlacement fail
+    WindowPlacement placement;               // what GetWindowPlacement reports
+    bool placementReadable = true;           // false makes GetWindowPlacement fail
     std::vector<std::pair<int, int>> moves;  // every MoveWindowTo, in order
 };
