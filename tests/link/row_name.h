@@ -1,0 +1,14 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Names a parameterised test after its row, so a failure reads "Usb2400At7100kHz", not "/1".
+// Rows need a std::string member called name.
+struct RowName {
+    template <class Row>
+    std::string operator()(const testing::TestParamInfo<Row>& info) const {
+        return info.param.name;
+    }
+};
