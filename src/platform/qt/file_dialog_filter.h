@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+#include <QStringList>
+
+// Qt name filters from the toolkit's filter text "Description|pattern|Description|pattern||".
+// Patterns separated by ';' become Qt's blank-separated list; a description that already ends in
+// its own pattern list is kept as it is.
+QStringList QtNameFilters(const std::string& filter);

@@ -1,0 +1,703 @@
+#include "platform/qt/main_window.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSlider>
+#include <QTreeWidget>
+#include <QWheelEvent>
+
+#include "link/filter_table.h"
+#include "platform/qt/display_controls.h"
+#include "platform/qt/repeat_button.h"
+#include "ui/main_dialog.h"
+
+namespace {
+
+constexpr int kWheelNotch = 120;  // eighths of a degree per notch of a common wheel
+
+struct Caption {
+    int id;
+    const char* text;
+};
+
+// Step-size buttons in group order, index = TuningStepSize.
+constexpr Caption kStepButtons[] = {
+    {IDC_STEP_1HZ, "1 Hz"},     {IDC_STEP_5HZ, "5 Hz"},     {IDC_STEP_10HZ, "10 Hz"},
+    {IDC_STEP_50HZ, "50 Hz"},   {IDC_STEP_100HZ, "100 Hz"}, {IDC_STEP_500HZ, "500 Hz"},
+    {IDC_STEP_1KHZ, "1 KHz"},   {IDC_STEP_5KHZ, "5 KHz"},   {IDC_STEP_9KHZ, "9 KHz"},
+    {IDC_STEP_10KHZ, "10 KHz"}, {IDC_STEP_50KHZ, "50 KHz"}, {IDC_STEP_100KHZ, "100 KHz"}};
+constexpr Caption kModeButtons[] = {
+    {IDC_MODE_AM, "AM"}, {IDC_MODE_USB, "USB"}, {IDC_MODE_LSB, "LSB"}, {IDC_MODE_CW, "CW"}};
+constexpr Caption kAgcButtons[] = {
+    {IDC_AGC_SLOW, "Slow"}, {IDC_AGC_MED, "Med"}, {IDC_AGC_FAST, "Fast"}};
+constexpr Caption kRangeButtons[] = {{IDC_RANGE_0, "300 - 900"},
+                                     {IDC_RANGE_1, "1050 - 2250"},
+                                     {IDC_RANGE_2, "2400 - 4200"},
+                                     {IDC_RANGE_3, "4500 - 8000"}};
+// Filter positions 0..8: three rows of three, left to right, top to bottom.
+constexpr int kFilterPositionIds[] = {IDC_FILTER_POS_0, IDC_FILTER_POS_1, IDC_FILTER_POS_2,
+                                      IDC_FILTER_POS_3, IDC_FILTER_POS_4, IDC_FILTER_POS_5,
+                                      IDC_FILTER_POS_6, IDC_FILTER_POS_7, IDC_FILTER_POS_8};
+
+template <std::size_t N>
+std::vector<int> IdsOf(const Caption (&buttons)[N]) {
+    std::vector<int> ids;
+    for (const Caption& button : buttons) {
+        ids.push_back(button.id);
+    }
+    return ids;
+}
+
+ScrollCode ScrollCodeOf(int sliderAction) {
+    switch (sliderAction) {
+        case QAbstractSlider::SliderSingleStepAdd:
+            return ScrollCode::LineDown;
+        case QAbstractSlider::SliderSingleStepSub:
+            return ScrollCode::LineUp;
+        case QAbstractSlider::SliderPageStepAdd:
+            return ScrollCode::PageDown;
+        case QAbstractSlider::SliderPageStepSub:
+            return ScrollCode::PageUp;
+        case QAbstractSlider::SliderToMinimum:
+            return ScrollCode::Top;
+        case QAbstractSlider::SliderToMaximum:
+            return ScrollCode::Bottom;
+        default:
+            return ScrollCode::ThumbTrack;
+    }
+}
+
+// The character a key press types, as the keyboard commands know characters: Ctrl with a letter
+// is the control code 1..26; -1 when the key types nothing.
+int CharacterOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers & Qt::AltModifier) {
+        return -1;  // menu mnemonics, never characters
+    }
+    if (modifiers & Qt::ControlModifier) {
+        const int key = event.key();
+        return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : -1;
+    }
+    const QString text = event.text();
+    return text.size() == 1 ? text.at(0).unicode() : -1;
+}
+
+QLabel* BorderedStatic(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QPushButton* PushLikeButton(const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setCheckable(true);
+    // Enter belongs to the "Enter" button, whichever of these has the focus.
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QDialog(parent), QtDialogWindowBase<MainWindowSurface>(static_cast<QWidget&>(*this)) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("ZORIVAN"));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildFrequencyGroup());
+    auto* modeAgc = new QHBoxLayout;
+    modeAgc->addWidget(BuildModeGroup(), 4);
+    modeAgc->addWidget(BuildAgcGroup(), 3);
+    left->addLayout(modeAgc);
+    left->addWidget(BuildFilterGroup());
+    auto* shiftSignal = new QHBoxLayout;
+    shiftSignal->addWidget(BuildPassbandGroup());
+    shiftSignal->addWidget(BuildSignalGroup());
+    left->addLayout(shiftSignal);
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildStationGroup(), 1);
+    auto* levels = new QHBoxLayout;
+    levels->addWidget(BuildLevelGroup(tr("Volume"), IDC_VOLUME_SLIDER, IDC_VOLUME_ON));
+    levels->addWidget(BuildLevelGroup(tr("Line Out"), IDC_LINE_SLIDER, IDC_LINE_ON));
+    right->addLayout(levels);
+    right->addWidget(BuildBottomRow());
+
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left);
+    columns->addLayout(right);
+    // Fixed size, as the dialog template was; the layout decides it from the captions.
+    columns->setSizeConstraint(QLayout::SetFixedSize);
+
+    AddRadioGroup(IdsOf(kStepButtons));
+    AddRadioGroup(IdsOf(kModeButtons));
+    AddRadioGroup(IdsOf(kAgcButtons));
+    AddRadioGroup(IdsOf(kRangeButtons));
+    AddRadioGroup(std::vector<int>(std::begin(kFilterPositionIds), std::end(kFilterPositionIds)));
+
+    ConnectEvents();
+    // Sizes are known before the window is first shown: the list's width sets its columns.
+    columns->activate();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::BuildFrequencyGroup() {
+    auto* group = new QGroupBox(tr("Frequency"), this);
+
+    frequency_ = new FrequencyDisplay(group);
+    frequency_->setAccessibleName(tr("Tuned frequency"));
+    frequency_->setFixedSize(250, 56);
+    AddControl(IDC_FREQUENCY_DISPLAY, frequency_);
+
+    auto* up = new RepeatButton(tr("Up"), group);
+    auto* down = new RepeatButton(tr("Down"), group);
+    AddControl(IDC_UP, up);
+    AddControl(IDC_DOWN, down);
+    connect(up, &RepeatButton::Action, this, [this](int action) {
+        if (dialog_ != nullptr) dialog_->OnRepeatButton(action, IDC_UP);
+    });
+    connect(down, &RepeatButton::Action, this, [this](int action) {
+        if (dialog_ != nullptr) dialog_->OnRepeatButton(action, IDC_DOWN);
+    });
+    auto* steps = new QVBoxLayout;
+    steps->addWidget(up);
+    steps->addWidget(down);
+
+    auto* contUp = PushLikeButton(tr("ContUp"), group);
+    auto* contDown = PushLikeButton(tr("ContDown"), group);
+    auto* fast = PushLikeButton(tr("Fast"), group);
+    AddControl(IDC_CONT_UP, contUp);
+    AddControl(IDC_CONT_DOWN, contDown);
+    AddControl(IDC_FAST, fast);
+    auto* continuous = new QGridLayout;
+    continuous->addWidget(contUp, 0, 0);
+    continuous->addWidget(contDown, 1, 0);
+    continuous->addWidget(fast, 0, 1, 2, 1);
+    fast->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+
+    auto* readoutRow = new QHBoxLayout;
+    readoutRow->addWidget(frequency_);
+    readoutRow->addLayout(steps);
+    readoutRow->addLayout(continuous);
+
+    entry_ = new QLineEdit(group);
+    entry_->setAlignment(Qt::AlignCenter);
+    entry_->setAccessibleName(tr("Frequency entry"));
+    AddControl(IDC_FREQUENCY_ENTRY, entry_);
+    auto* enter = new QPushButton(tr("Enter"), group);
+    enter->setDefault(true);
+    AddControl(IDC_ENTER, enter);
+
+    auto* stepLabel = new QLabel(tr("Step Size:"), group);
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(entry_, 1);
+    entryRow->addWidget(enter);
+    entryRow->addSpacing(16);
+    entryRow->addWidget(stepLabel);
+    entryRow->addStretch(1);
+
+    auto* stepGrid = new QGridLayout;
+    int column = 0;
+    for (const Caption& step : kStepButtons) {
+        auto* radio = new QRadioButton(tr(step.text), group);
+        AddControl(step.id, radio);
+        stepGrid->addWidget(radio, column / 6, column % 6);
+        ++column;
+    }
+
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(readoutRow);
+    layout->addLayout(entryRow);
+    layout->addLayout(stepGrid);
+    return group;
+}
+
+QWidget* MainWindow::BuildModeGroup() {
+    auto* group = new QGroupBox(tr("Mode"), this);
+    auto* layout = new QHBoxLayout(group);
+    for (const Caption& mode : kModeButtons) {
+        auto* button = PushLikeButton(tr(mode.text), group);
+        AddControl(mode.id, button);
+        layout->addWidget(button);
+    }
+    return group;
+}
+
+QWidget* MainWindow::BuildAgcGroup() {
+    auto* group = new QGroupBox(tr("AGC"), this);
+    auto* layout = new QHBoxLayout(group);
+    for (const Caption& agc : kAgcButtons) {
+        auto* button = PushLikeButton(tr(agc.text), group);
+        AddControl(agc.id, button);
+        layout->addWidget(button);
+    }
+    return group;
+}
+
+QWidget* MainWindow::BuildFilterGroup() {
+    auto* group = new QGroupBox(tr("Filter"), this);
+    auto* ranges = new QVBoxLayout;
+    for (const Caption& range : kRangeButtons) {
+        auto* radio = new QRadioButton(tr(range.text), group);
+        AddControl(range.id, radio);
+        ranges->addWidget(radio);
+    }
+    // Captions of the narrowest range until the logic relabels them.
+    auto* positions = new QGridLayout;
+    for (int position = 0; position < 9; ++position) {
+        const int bandwidth = FilterTable::kRows[FilterTable::IndexOf(0, position)].bandwidthHz;
+        auto* button = PushLikeButton(QString::number(bandwidth), group);
+        AddControl(kFilterPositionIds[position], button);
+        positions->addWidget(button, position / 3, position % 3);
+    }
+    auto* layout = new QHBoxLayout(group);
+    layout->addLayout(ranges);
+    layout->addSpacing(12);
+    layout->addLayout(positions, 1);
+    return group;
+}
+
+QWidget* MainWindow::BuildPassbandGroup() {
+    auto* group = new QGroupBox(tr("Passband Shift"), this);
+    auto* slider = new QSlider(Qt::Horizontal, group);
+    AddSlider(slider, IDC_PBS_SLIDER, tr("Passband shift"));
+    QLabel* value = BorderedStatic(QStringLiteral("+freq"), group);
+    value->setMinimumWidth(56);
+    AddControl(IDC_PBS_TEXT, value);
+    auto* on = new QCheckBox(tr("On"), group);
+    on->setAccessibleDescription(tr("Passband shift on"));
+    AddControl(IDC_PBS_ON, on);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(value);
+    row->addWidget(on);
+    row->addStretch();
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(slider);
+    layout->addLayout(row);
+    return group;
+}
+
+QWidget* MainWindow::BuildSignalGroup() {
+    auto* group = new QGroupBox(tr("Signal Strength"), this);
+    meter_ = new SignalMeter(group);
+    meter_->setAccessibleName(tr("Signal strength"));
+    meter_->setFixedHeight(20);
+    meter_->setMinimumWidth(120);
+    AddControl(IDC_SIGNAL_METER, meter_);
+    auto* signalOn = new QCheckBox(tr("On"), group);
+    signalOn->setAccessibleDescription(tr("Signal strength display on"));
+    AddControl(IDC_SIGNAL_ON, signalOn);
+
+    lamp_ = new SquelchLamp(group);
+    lamp_->setAccessibleName(tr("Squelch indicator"));
+    lamp_->setFixedSize(16, 16);
+    AddControl(IDC_SQUELCH_LAMP, lamp_);
+    auto* squelchLabel = new QLabel(tr("Squelch"), group);
+    auto* squelchOn = new QCheckBox(tr("On"), group);
+    squelchOn->setAccessibleDescription(tr("Squelch on"));
+    AddControl(IDC_SQUELCH_ON, squelchOn);
+    auto* squelch = new QSlider(Qt::Horizontal, group);
+    AddSlider(squelch, IDC_SQUELCH_SLIDER, tr("Squelch level"));
+
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(meter_, 0, 0, 1, 3);
+    grid->addWidget(signalOn, 0, 3);
+    grid->addWidget(lamp_, 1, 0);
+    grid->addWidget(squelchLabel, 1, 1);
+    grid->addWidget(squelch, 1, 2);
+    grid->addWidget(squelchOn, 1, 3);
+    grid->setColumnStretch(2, 1);
+    return group;
+}
+
+QWidget* MainWindow::BuildStationGroup() {
+    auto* group = new QGroupBox(tr("Station"), this);
+    stations_ = new QTreeWidget(group);
+    stations_->setAccessibleName(tr("Stations"));
+    stations_->setColumnCount(2);
+    stations_->setHeaderLabels({tr("Frequency"), tr("Station")});
+    stations_->headerItem()->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+    stations_->setRootIsDecorated(false);
+    stations_->setUniformRowHeights(true);
+    stations_->setItemsExpandable(false);
+    stations_->setSelectionMode(QAbstractItemView::SingleSelection);
+    stations_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    stations_->setAllColumnsShowFocus(true);
+    stations_->setSortingEnabled(false);
+    stations_->header()->setSectionsClickable(true);
+    stations_->header()->setSectionsMovable(false);
+    stations_->setFixedWidth(340);
+    stations_->setMinimumHeight(200);
+    // The selected station stays marked while another control has the focus.
+    QPalette palette = stations_->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    stations_->setPalette(palette);
+    AddControl(IDC_STATION_LIST, stations_);
+
+    auto* buttons = new QHBoxLayout;
+    const Caption commands[] = {{IDC_TUNE, "Tune"},
+                                {IDC_ADD, "Add"},
+                                {IDC_UPDATE, "Upd"},
+                                {IDC_EDIT, "Edit"},
+                                {IDC_DELETE, "Delete"}};
+    for (const Caption& command : commands) {
+        auto* button = new QPushButton(tr(command.text), group);
+        AddControl(command.id, button);
+        buttons->addWidget(button);
+    }
+    QLabel* fileName = BorderedStatic(QStringLiteral(" station file"), group);
+    AddControl(IDC_STATION_FILE_NAME, fileName);
+
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(stations_, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(fileName);
+    return group;
+}
+
+QWidget* MainWindow::BuildLevelGroup(const QString& title, int sliderId, int onId) {
+    auto* group = new QGroupBox(title, this);
+    auto* slider = new QSlider(Qt::Horizontal, group);
+    AddSlider(slider, sliderId, title);
+    auto* on = new QCheckBox(tr("On"), group);
+    on->setAccessibleDescription(tr("%1 on").arg(title));
+    AddControl(onId, on);
+    auto* layout = new QHBoxLayout(group);
+    layout->addWidget(slider, 1);
+    layout->addWidget(on);
+    return group;
+}
+
+QWidget* MainWindow::BuildBottomRow() {
+    auto* row = new QWidget(this);
+    QLabel* time = BorderedStatic(QStringLiteral("09.04.1999   21:48:00 UTC"), row);
+    AddControl(IDC_UTC_TIME, time);
+    const Caption commands[] = {{IDC_STATION_FILE, "Stat File"},
+                                {IDC_ZEL, "ZEL"},
+                                {IDC_CONFIG, "Config"},
+                                {IDCANCEL, "Exit"}};
+    auto* buttons = new QHBoxLayout;
+    for (const Caption& command : commands) {
+        auto* button = new QPushButton(tr(command.text), row);
+        AddControl(command.id, button);
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(time);
+    layout->addLayout(buttons);
+    return row;
+}
+
+void MainWindow::AddSlider(QAbstractSlider* slider, int id, const QString& accessibleName) {
+    // A slider has no caption; its name says what it sets.
+    slider->setAccessibleName(accessibleName);
+    slider->setMinimumWidth(120);
+    AddControl(id, slider);
+    // The action comes first and the new value after it; the pair is one scroll notification.
+    connect(slider, &QAbstractSlider::actionTriggered, this,
+            [this, id](int action) { lastSliderAction_[id] = action; });
+    connect(slider, &QAbstractSlider::valueChanged, this, [this, id, slider] {
+        const int action = std::exchange(lastSliderAction_[id], QAbstractSlider::SliderNoAction);
+        if (dialog_ != nullptr) {
+            dialog_->OnSliderScroll(
+                id, slider->isSliderDown() ? ScrollCode::ThumbTrack : ScrollCodeOf(action));
+        }
+    });
+    connect(slider, &QAbstractSlider::sliderReleased, this, [this, id] {
+        if (dialog_ != nullptr) {
+            dialog_->OnSliderScroll(id, ScrollCode::ThumbPosition);
+            dialog_->OnSliderScroll(id, ScrollCode::EndScroll);
+        }
+    });
+}
+
+void MainWindow::ConnectEvents() {
+    ForwardClicks(
+        [this](int id) {
+            if (dialog_ != nullptr) dialog_->OnCommand(id);
+        },
+        {IDC_UP, IDC_DOWN, IDCANCEL});
+    connect(qobject_cast<QPushButton*>(Control(IDCANCEL)), &QPushButton::clicked, this,
+            &MainWindow::RequestExit);
+    connect(stations_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        if (dialog_ != nullptr) dialog_->OnHeaderClick(column);
+    });
+    connect(stations_, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (dialog_ != nullptr) dialog_->OnListDoubleClick();
+    });
+    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(about, &QShortcut::activated, this, [this] {
+        if (dialog_ != nullptr) dialog_->OnAbout();
+    });
+    // Character keys are commands whichever control has the focus, so they are caught before
+    // any control sees them.
+    qApp->installEventFilter(this);
+}
+
+void MainWindow::RequestExit() {
+    if (!ended_ && dialog_ != nullptr && dialog_->OnCancel()) {
+        Finish(IDCANCEL);
+    }
+}
+
+void MainWindow::Finish(int result) {
+    if (!ended_) {
+        ended_ = true;
+        QDialog::done(result);
+    }
+}
+
+void MainWindow::EndDialog(int result) { Finish(result); }
+
+void MainWindow::reject() { RequestExit(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    RequestExit();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && dialog_ != nullptr && !redelivering_) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // Only the first delivery: a key a control ignores travels on to its parents.
+        QWidget* first = focusWidget() != nullptr ? focusWidget() : this;
+        if (widget != nullptr && widget == first && widget->window() == this) {
+            return HandleKey(widget, static_cast<QKeyEvent*>(event));
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool MainWindow::HandleKey(QWidget* receiver, QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;  // the dialog's own keys
+        default:
+            break;
+    }
+    const int character = CharacterOf(*event);
+    if (character < 0) {
+        return false;
+    }
+    if (dialog_->OnCharacter(character)) {
+        return true;
+    }
+    // A digit or point typed elsewhere moved the focus to the entry box; the key goes there.
+    QWidget* focus = focusWidget();
+    if (focus != nullptr && focus != receiver) {
+        QKeyEvent moved(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                        event->nativeVirtualKey(), event->nativeModifiers(), event->text(),
+                        event->isAutoRepeat(), event->count());
+        redelivering_ = true;
+        QCoreApplication::sendEvent(focus, &moved);
+        redelivering_ = false;
+        return true;
+    }
+    return false;
+}
+
+bool MainWindow::ScrollsItself(QWidget* widget) const {
+    for (; widget != nullptr && widget != this; widget = widget->parentWidget()) {
+        if (widget == stations_ || qobject_cast<QAbstractSlider*>(widget) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainWindow::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    // The list and the sliders scroll with the wheel; a turn they did not use stays with them.
+    if (dialog_ == nullptr || ScrollsItself(childAt(event->position().toPoint()))) {
+        return;
+    }
+    const int delta = event->angleDelta().y();
+    if ((delta > 0) != (wheelRemainder_ > 0)) {
+        wheelRemainder_ = 0;  // a turn back starts a new notch
+    }
+    wheelRemainder_ += delta;
+    // One call per notch; fine-grained wheels add up to a notch first.
+    while (std::abs(wheelRemainder_) >= kWheelNotch) {
+        const int notch = wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
+        wheelRemainder_ -= notch;
+        dialog_->OnMouseWheel(notch);
+    }
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* about = menu.addAction(tr("&About ZORIVAN..."));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    if (menu.exec(event->globalPos()) == about && dialog_ != nullptr) {
+        dialog_->OnAbout();
+    }
+}
+
+void MainWindow::ShowFrequencyText(const std::string& text) {
+    frequency_->SetText(QString::fromStdString(text));
+}
+
+void MainWindow::ShowSignalMeter(int currentDb, int averageDb) {
+    meter_->SetLevels(currentDb, averageDb);
+}
+
+void MainWindow::ShowSquelchLamp(int state) { lamp_->SetState(state); }
+
+int MainWindow::ListClientWidth() { return stations_->viewport()->width(); }
+
+void MainWindow::SetupListColumns(int frequencyWidth, int stationWidth) {
+    stations_->setColumnWidth(0, frequencyWidth);
+    stations_->setColumnWidth(1, stationWidth);
+}
+
+void MainWindow::FocusStationList() { stations_->setFocus(Qt::OtherFocusReason); }
+
+bool MainWindow::GetWindowPlacement(WindowPlacement& placement) {
+    const QRect frame = frameGeometry();
+    placement = WindowPlacement{};
+    placement.length = 44;
+    placement.showCmd = isMinimized() ? 2 : 1;  // shown minimised, shown normal
+    placement.minX = placement.minY = placement.maxX = placement.maxY = -1;
+    placement.left = frame.left();
+    placement.top = frame.top();
+    placement.right = frame.left() + frame.width();
+    placement.bottom = frame.top() + frame.height();
+    return true;
+}
+
+void MainWindow::MoveWindowTo(int left, int top) {
+    // A position stored on a screen that is no longer there would hide the window: keep the
+    // window's top-left part on the desktop as it is now.
+    QPoint target(left, top);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect desktop = screen->availableVirtualGeometry();
+        const QSize size = frameGeometry().size();
+        target.setX(std::clamp(left, desktop.left(),
+                               std::max(desktop.left(), desktop.right() + 1 - size.width())));
+        target.setY(std::clamp(top, desktop.top(),
+                               std::max(desktop.top(), desktop.bottom() + 1 - size.height())));
+    }
+    move(target);
+}
+
+QTreeWidgetItem* MainWindow::Row(int row) const {
+    return row >= 0 && row < stations_->topLevelItemCount() ? stations_->topLevelItem(row)
+                                                            : nullptr;
+}
+
+int MainWindow::RowCount() { return stations_->topLevelItemCount(); }
+
+void MainWindow::InsertRow(int row, const std::string& frequencyText, const std::string& name,
+                           StationNode node) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, QString::fromStdString(frequencyText));
+    item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+    item->setText(1, QString::fromStdString(name));
+    item->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(node)));
+    stations_->insertTopLevelItem(std::clamp(row, 0, RowCount()), item);
+}
+
+void MainWindow::SetRowText(int row, int column, const std::string& text) {
+    if (QTreeWidgetItem* item = Row(row)) {
+        item->setText(column, QString::fromStdString(text));
+    }
+}
+
+std::string MainWindow::GetRowText(int row, int column) {
+    QTreeWidgetItem* item = Row(row);
+    return item == nullptr ? std::string() : item->text(column).toStdString();
+}
+
+StationNode MainWindow::GetRowData(int row) {
+    QTreeWidgetItem* item = Row(row);
+    return item == nullptr
+               ? nullptr
+               : reinterpret_cast<StationNode>(item->data(0, Qt::UserRole).value<quintptr>());
+}
+
+void MainWindow::DeleteRow(int row) {
+    if (Row(row) != nullptr) {
+        delete stations_->takeTopLevelItem(row);
+    }
+}
+
+void MainWindow::DeleteAllRows() { stations_->clear(); }
+
+int MainWindow::GetSelectedRow() {
+    const QList<QTreeWidgetItem*> selected = stations_->selectedItems();
+    return selected.isEmpty() ? -1 : stations_->indexOfTopLevelItem(selected.constFirst());
+}
+
+void MainWindow::SelectRow(int row) {
+    if (QTreeWidgetItem* item = Row(row)) {
+        stations_->setCurrentItem(item);
+        item->setSelected(true);
+        stations_->scrollToItem(item, QAbstractItemView::EnsureVisible);
+    }
+}
+
+void MainWindow::ReorderRows(const std::vector<int>& newOrder) {
+    const int count = RowCount();
+    std::vector<int> check = newOrder;
+    std::sort(check.begin(), check.end());
+    for (int i = 0; i < static_cast<int>(check.size()); ++i) {
+        if (check[i] != i) {
+            return;  // not a permutation of the rows
+        }
+    }
+    if (static_cast<int>(check.size()) != count) {
+        return;
+    }
+    // Rows keep their selection and the current row across the move, as a sort in place does.
+    QTreeWidgetItem* current = stations_->currentItem();
+    const QList<QTreeWidgetItem*> selected = stations_->selectedItems();
+    std::vector<QTreeWidgetItem*> items(count);
+    for (int i = count - 1; i >= 0; --i) {
+        items[i] = stations_->takeTopLevelItem(i);
+    }
+    for (int oldIndex : newOrder) {
+        stations_->addTopLevelItem(items[oldIndex]);
+    }
+    if (current != nullptr) {
+        stations_->setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
+    }
+    for (QTreeWidgetItem* item : selected) {
+        item->setSelected(true);
+    }
+}

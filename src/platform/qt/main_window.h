@@ -1,0 +1,104 @@
+#pragma once
+
+#include <map>
+
+#include <QDialog>
+
+#include "platform/qt/qt_dialog_window.h"
+#include "ui/main_window_surface.h"
+
+class CMainDialog;
+class FrequencyDisplay;
+class QAbstractSlider;
+class QKeyEvent;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class SignalMeter;
+class SquelchLamp;
+
+// The program's main window (template 102): builds every control under its id and hands each
+// user event to one CMainDialog call; CMainDialog drives the controls back through the surface.
+// A dialog, as the window always was: Escape is the exit, Enter the "Enter" button.
+class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The logic that receives the events; not owned. Events before it is set are dropped.
+    void SetDialog(CMainDialog* dialog) { dialog_ = dialog; }
+
+    // The exit sequence, as Exit, Escape and the close box start it. The window closes only when
+    // the logic agrees.
+    void RequestExit();
+    bool Ended() const { return ended_; }
+
+    // Widgets for the tests and the screenshot.
+    FrequencyDisplay* FrequencyReadout() const { return frequency_; }
+    SignalMeter* Meter() const { return meter_; }
+    SquelchLamp* Lamp() const { return lamp_; }
+    QTreeWidget* StationList() const { return stations_; }
+    QLineEdit* FrequencyEntry() const { return entry_; }
+
+    // MainWindowSurface
+    void EndDialog(int result) override;
+    void ShowFrequencyText(const std::string& text) override;
+    void ShowSignalMeter(int currentDb, int averageDb) override;
+    void ShowSquelchLamp(int state) override;
+    int ListClientWidth() override;
+    void SetupListColumns(int frequencyWidth, int stationWidth) override;
+    void FocusStationList() override;
+    bool GetWindowPlacement(WindowPlacement& placement) override;
+    void MoveWindowTo(int left, int top) override;
+
+    // StationListView
+    int RowCount() override;
+    void InsertRow(int row, const std::string& frequencyText, const std::string& name,
+                   StationNode node) override;
+    void SetRowText(int row, int column, const std::string& text) override;
+    std::string GetRowText(int row, int column) override;
+    StationNode GetRowData(int row) override;
+    void DeleteRow(int row) override;
+    void DeleteAllRows() override;
+    int GetSelectedRow() override;
+    void SelectRow(int row) override;
+    void ReorderRows(const std::vector<int>& newOrder) override;
+
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QWidget* BuildFrequencyGroup();
+    QWidget* BuildModeGroup();
+    QWidget* BuildAgcGroup();
+    QWidget* BuildFilterGroup();
+    QWidget* BuildPassbandGroup();
+    QWidget* BuildSignalGroup();
+    QWidget* BuildStationGroup();
+    QWidget* BuildLevelGroup(const QString& title, int sliderId, int onId);
+    QWidget* BuildBottomRow();
+    void AddSlider(QAbstractSlider* slider, int id, const QString& accessibleName);
+    void ConnectEvents();
+    void Finish(int result);
+    bool HandleKey(QWidget* receiver, QKeyEvent* event);
+    bool ScrollsItself(QWidget* widget) const;
+    QTreeWidgetItem* Row(int row) const;
+
+    CMainDialog* dialog_ = nullptr;
+    FrequencyDisplay* frequency_ = nullptr;
+    SignalMeter* meter_ = nullptr;
+    SquelchLamp* lamp_ = nullptr;
+    QTreeWidget* stations_ = nullptr;
+    QLineEdit* entry_ = nullptr;
+    std::map<int, int> lastSliderAction_;  // by slider id: the action that moves it next
+    int wheelRemainder_ = 0;               // eighths of a degree not yet worth a notch
+    bool redelivering_ = false;
+    bool ended_ = false;
+};
