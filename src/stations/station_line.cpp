@@ -1,0 +1,63 @@
+#include "stations/station_line.h"
+
+#include <algorithm>
+
+#include "app/minimum_frequency.h"
+#include "link/filter_table.h"
+#include "ui/number_text.h"
+
+namespace {
+
+constexpr char kSeparator = '|';
+constexpr int kNumberFields = 5;
+
+// The next field in the manner of strtok: separators in front of it are skipped, then it runs
+// to the next separator or the end; pos moves past that separator.
+bool NextField(const std::string& line, std::size_t& pos, std::string& field) {
+    const std::size_t start = line.find_first_not_of(kSeparator, pos);
+    if (start == std::string::npos) return false;
+    std::size_t end = line.find(kSeparator, start);
+    if (end == std::string::npos) end = line.size();
+    field = line.substr(start, end - start);
+    pos = std::min(end + 1, line.size());
+    return true;
+}
+
+}  // namespace
+
+bool ParseStationLine(const std::string& line, StationRecord& station) {
+    std::size_t pos = 0;
+    std::string name;
+    if (!NextField(line, pos, name)) return false;
+    int numbers[kNumberFields] = {};
+    std::string field;
+    for (int i = 0; i < kNumberFields - 1; ++i) {
+        if (!NextField(line, pos, field) || !ReadIntegerPrefix(field, numbers[i])) return false;
+    }
+    // The last field ends only at the line end, so it may hold further "|" characters.
+    if (pos >= line.size() || !ReadIntegerPrefix(line.substr(pos), numbers[kNumberFields - 1])) {
+        return false;
+    }
+    station.name = std::move(name);
+    station.frequency = numbers[0];
+    station.mode = numbers[1];
+    station.agc = numbers[2];
+    station.filter = numbers[3];
+    station.passbandShift = numbers[4];
+    BringIntoRange(station);
+    return true;
+}
+
+std::string FormatStationLine(const StationRecord& station) {
+    return station.name + kSeparator + std::to_string(station.frequency) + kSeparator +
+           std::to_string(station.mode) + kSeparator + std::to_string(station.agc) + kSeparator +
+           std::to_string(station.filter) + kSeparator + std::to_string(station.passbandShift);
+}
+
+void BringIntoRange(StationRecord& station) {
+    station.frequency = std::clamp(station.frequency, MinimumFrequency, kMaximumFrequency);
+    station.mode = std::clamp(station.mode, 0, 3);
+    station.agc = std::clamp(station.agc, 1, 3);
+    station.filter = std::clamp(station.filter, 0, FilterTable::kRowCount - 1);
+    station.passbandShift = std::clamp(station.passbandShift, -1000, 1000);
+}
