@@ -4,18 +4,15 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "ui/display_geometry.h"
+
 namespace {
 
-// Bar length in pixels for a level in dB: 90 dB fills the width; kept within 0..width.
-int BarLength(int levelDb, int width) {
-    const long long length = static_cast<long long>(levelDb) * width / 90;
-    return static_cast<int>(length < 0 ? 0 : (length > width ? width : length));
-}
-
-// A filled rectangle with a one-pixel outline covering the pixels [left, right) x [top, bottom).
-void OutlinedRect(QPainter& painter, int left, int top, int right, int bottom) {
-    if (right > left && bottom > top) {
-        painter.drawRect(left, top, right - left - 1, bottom - top - 1);
+// A filled rectangle with a one-pixel outline over the pixels [left, right) x [top, bottom);
+// nothing for an empty one.
+void OutlinedRect(QPainter& painter, const PixelRect& r) {
+    if (r.right > r.left && r.bottom > r.top) {
+        painter.drawRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
     }
 }
 
@@ -57,12 +54,11 @@ void FrequencyDisplay::paintEvent(QPaintEvent*) {
     if (text_.isEmpty()) {
         return;
     }
-    const int cellHeight = 3 * h / 5;
-    const QFont& font = FontForCellHeight(cellHeight);
+    const QFont& font = FontForCellHeight(ReadoutFontHeight(h));
     painter.setFont(font);
     painter.setPen(Qt::black);
     const QFontMetrics metrics(font);
-    const int top = (h - cellHeight) / 2;
+    const int top = ReadoutTextTop(h);
     const int left = w / 2 - metrics.horizontalAdvance(text_) / 2;
     painter.drawText(left, top + metrics.ascent(), text_);
 }
@@ -81,14 +77,12 @@ QString SignalMeter::ValueText() const {
 
 void SignalMeter::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const int w = width();
-    const int h = height();
     painter.fillRect(rect(), Qt::white);
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(QColor(0, 255, 0));
-    // The two bars share the middle pixel row.
-    OutlinedRect(painter, 0, 0, BarLength(currentDb_, w), h / 2);
-    OutlinedRect(painter, 0, h / 2 - 1, BarLength(averageDb_, w), h);
+    const MeterBars bars = MeterBarRects(currentDb_, averageDb_, width(), height());
+    OutlinedRect(painter, bars.current);
+    OutlinedRect(painter, bars.average);
 }
 
 SquelchLamp::SquelchLamp(QWidget* parent) : ValueDisplay(parent) {}
@@ -107,11 +101,6 @@ QString SquelchLamp::ValueText() const {
 
 void SquelchLamp::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QColor colour(255, 255, 255);
-    if (state_ == 0) {
-        colour = QColor(0, 255, 0);
-    } else if (state_ != -1) {
-        colour = QColor(255, 0, 0);
-    }
-    painter.fillRect(rect(), colour);
+    const RgbColour colour = SquelchLampColour(state_);
+    painter.fillRect(rect(), QColor(colour.red, colour.green, colour.blue));
 }

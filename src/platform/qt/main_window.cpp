@@ -1,6 +1,8 @@
 #include "platform/qt/main_window.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <cstdlib>
 #include <utility>
 
@@ -29,6 +31,7 @@
 #include "platform/qt/display_controls.h"
 #include "platform/qt/repeat_button.h"
 #include "ui/main_dialog.h"
+#include "ui/main_window_radio_groups.h"
 
 namespace {
 
@@ -39,32 +42,21 @@ struct Caption {
     const char* text;
 };
 
-// Step-size buttons in group order, index = TuningStepSize.
-constexpr Caption kStepButtons[] = {
-    {IDC_STEP_1HZ, "1 Hz"},     {IDC_STEP_5HZ, "5 Hz"},     {IDC_STEP_10HZ, "10 Hz"},
-    {IDC_STEP_50HZ, "50 Hz"},   {IDC_STEP_100HZ, "100 Hz"}, {IDC_STEP_500HZ, "500 Hz"},
-    {IDC_STEP_1KHZ, "1 KHz"},   {IDC_STEP_5KHZ, "5 KHz"},   {IDC_STEP_9KHZ, "9 KHz"},
-    {IDC_STEP_10KHZ, "10 KHz"}, {IDC_STEP_50KHZ, "50 KHz"}, {IDC_STEP_100KHZ, "100 KHz"}};
-constexpr Caption kModeButtons[] = {
-    {IDC_MODE_AM, "AM"}, {IDC_MODE_USB, "USB"}, {IDC_MODE_LSB, "LSB"}, {IDC_MODE_CW, "CW"}};
-constexpr Caption kAgcButtons[] = {
-    {IDC_AGC_SLOW, "Slow"}, {IDC_AGC_MED, "Med"}, {IDC_AGC_FAST, "Fast"}};
-constexpr Caption kRangeButtons[] = {{IDC_RANGE_0, "300 - 900"},
-                                     {IDC_RANGE_1, "1050 - 2250"},
-                                     {IDC_RANGE_2, "2400 - 4200"},
-                                     {IDC_RANGE_3, "4500 - 8000"}};
-// Filter positions 0..8: three rows of three, left to right, top to bottom.
-constexpr int kFilterPositionIds[] = {IDC_FILTER_POS_0, IDC_FILTER_POS_1, IDC_FILTER_POS_2,
-                                      IDC_FILTER_POS_3, IDC_FILTER_POS_4, IDC_FILTER_POS_5,
-                                      IDC_FILTER_POS_6, IDC_FILTER_POS_7, IDC_FILTER_POS_8};
+// Captions of the radio groups' buttons, in the groups' order.
+constexpr const char* kStepCaptions[] = {"1 Hz",  "5 Hz",  "10 Hz", "50 Hz",  "100 Hz", "500 Hz",
+                                         "1 KHz", "5 KHz", "9 KHz", "10 KHz", "50 KHz", "100 KHz"};
+constexpr const char* kModeCaptions[] = {"AM", "USB", "LSB", "CW"};
+constexpr const char* kAgcCaptions[] = {"Slow", "Med", "Fast"};
+constexpr const char* kRangeCaptions[] = {"300 - 900", "1050 - 2250", "2400 - 4200",
+                                          "4500 - 8000"};
+static_assert(std::size(kStepCaptions) == kStepButtons.size());
+static_assert(std::size(kModeCaptions) == kModeButtons.size());
+static_assert(std::size(kAgcCaptions) == kAgcButtons.size());
+static_assert(std::size(kRangeCaptions) == kFilterRangeButtons.size());
 
 template <std::size_t N>
-std::vector<int> IdsOf(const Caption (&buttons)[N]) {
-    std::vector<int> ids;
-    for (const Caption& button : buttons) {
-        ids.push_back(button.id);
-    }
-    return ids;
+std::vector<int> IdsOf(const std::array<int, N>& buttons) {
+    return std::vector<int>(buttons.begin(), buttons.end());
 }
 
 ScrollCode ScrollCodeOf(int sliderAction) {
@@ -154,8 +146,8 @@ MainWindow::MainWindow(QWidget* parent)
     AddRadioGroup(IdsOf(kStepButtons));
     AddRadioGroup(IdsOf(kModeButtons));
     AddRadioGroup(IdsOf(kAgcButtons));
-    AddRadioGroup(IdsOf(kRangeButtons));
-    AddRadioGroup(std::vector<int>(std::begin(kFilterPositionIds), std::end(kFilterPositionIds)));
+    AddRadioGroup(IdsOf(kFilterRangeButtons));
+    AddRadioGroup(IdsOf(kFilterPositionButtons));
 
     ConnectEvents();
     // Sizes are known before the window is first shown: the list's width sets its columns.
@@ -220,12 +212,10 @@ QWidget* MainWindow::BuildFrequencyGroup() {
     entryRow->addStretch(1);
 
     auto* stepGrid = new QGridLayout;
-    int column = 0;
-    for (const Caption& step : kStepButtons) {
-        auto* radio = new QRadioButton(tr(step.text), group);
-        AddControl(step.id, radio);
-        stepGrid->addWidget(radio, column / 6, column % 6);
-        ++column;
+    for (int step = 0; step < static_cast<int>(kStepButtons.size()); ++step) {
+        auto* radio = new QRadioButton(tr(kStepCaptions[step]), group);
+        AddControl(kStepButtons[step], radio);
+        stepGrid->addWidget(radio, step / 6, step % 6);
     }
 
     auto* layout = new QVBoxLayout(group);
@@ -238,9 +228,9 @@ QWidget* MainWindow::BuildFrequencyGroup() {
 QWidget* MainWindow::BuildModeGroup() {
     auto* group = new QGroupBox(tr("Mode"), this);
     auto* layout = new QHBoxLayout(group);
-    for (const Caption& mode : kModeButtons) {
-        auto* button = PushLikeButton(tr(mode.text), group);
-        AddControl(mode.id, button);
+    for (std::size_t mode = 0; mode < kModeButtons.size(); ++mode) {
+        auto* button = PushLikeButton(tr(kModeCaptions[mode]), group);
+        AddControl(kModeButtons[mode], button);
         layout->addWidget(button);
     }
     return group;
@@ -249,9 +239,9 @@ QWidget* MainWindow::BuildModeGroup() {
 QWidget* MainWindow::BuildAgcGroup() {
     auto* group = new QGroupBox(tr("AGC"), this);
     auto* layout = new QHBoxLayout(group);
-    for (const Caption& agc : kAgcButtons) {
-        auto* button = PushLikeButton(tr(agc.text), group);
-        AddControl(agc.id, button);
+    for (std::size_t agc = 0; agc < kAgcButtons.size(); ++agc) {
+        auto* button = PushLikeButton(tr(kAgcCaptions[agc]), group);
+        AddControl(kAgcButtons[agc], button);
         layout->addWidget(button);
     }
     return group;
@@ -260,17 +250,17 @@ QWidget* MainWindow::BuildAgcGroup() {
 QWidget* MainWindow::BuildFilterGroup() {
     auto* group = new QGroupBox(tr("Filter"), this);
     auto* ranges = new QVBoxLayout;
-    for (const Caption& range : kRangeButtons) {
-        auto* radio = new QRadioButton(tr(range.text), group);
-        AddControl(range.id, radio);
+    for (std::size_t range = 0; range < kFilterRangeButtons.size(); ++range) {
+        auto* radio = new QRadioButton(tr(kRangeCaptions[range]), group);
+        AddControl(kFilterRangeButtons[range], radio);
         ranges->addWidget(radio);
     }
     // Captions of the narrowest range until the logic relabels them.
     auto* positions = new QGridLayout;
-    for (int position = 0; position < 9; ++position) {
+    for (int position = 0; position < static_cast<int>(kFilterPositionButtons.size()); ++position) {
         const int bandwidth = FilterTable::kRows[FilterTable::IndexOf(0, position)].bandwidthHz;
         auto* button = PushLikeButton(QString::number(bandwidth), group);
-        AddControl(kFilterPositionIds[position], button);
+        AddControl(kFilterPositionButtons[position], button);
         positions->addWidget(button, position / 3, position % 3);
     }
     auto* layout = new QHBoxLayout(group);
