@@ -103,7 +103,20 @@ public:
 private:
     void ShowStationFileName();
     void ShowStationFileMessage(int code, bool load);
+    // Loads StationFile into the list; on failure shows the message and leaves the list empty
+    // (no partial list), the name unchanged. Returns the list's load result.
+    int LoadStationFile();
     int RepeatPeriodMs() const;
+    // Timer 2: asks the receiver unless the signal polling already does.
+    void CheckAlive();
+    // Timer 10: the held button has been down long enough; repeating starts.
+    void RepeatDelayElapsed();
+    // One step in RepeatDirection, then timer 11 repeats it at the repeat period.
+    void StepAndRepeat();
+    // Kills timer 11 when it is set.
+    void StopRepeatTimer();
+    // Sends the user's line and volume levels, each only while its "On" is checked.
+    void RestoreAudioLevels();
 
     MainView* view_ = nullptr;
     TimerHost& timers_;

@@ -1,0 +1,109 @@
+// The controller's side of the station file: its name on screen, New/Open/Save with their
+// messages, the list view refill, and the load and save around the run.
+
+#include "app/profile_settings.h"
+#include "controller/file_name_part.h"
+#include "controller/receiver_controller.h"
+#include "ui/toolkit.h"
+
+namespace {
+
+const char* LoadMessage(int code) {
+    switch (code) {
+        case 1: return "Unable to open the station file.";
+        case 2: return "Error reading the station file.";
+        case 3: return "Station file has wrong magic number.";
+        case 4: return "Station file has wrong version number.";
+        case 5: return "Error creating the station list from the station file.";
+        default: return nullptr;
+    }
+}
+
+const char* SaveMessage(int code) {
+    switch (code) {
+        case 1: return "Unable to open the station file.";
+        case 2: return "Error writing the station file.";
+        default: return nullptr;
+    }
+}
+
+enum StationFileOp { kNew = 1, kOpen = 2, kSave = 3, kSaveAs = 4 };
+
+}  // namespace
+
+int CReceiverController::SetStationFileName(const std::string& path) {
+    settings_.StationFile = path;
+    ShowStationFileName();
+    return 0;
+}
+
+void CReceiverController::ShowStationFileName() {
+    if (view_ != nullptr) {
+        view_->SetControlText(IDC_STATION_FILE_NAME, FileNameWithExtension(settings_.StationFile));
+    }
+}
+
+void CReceiverController::ShowStationFileMessage(int code, bool load) {
+    const char* text = load ? LoadMessage(code) : SaveMessage(code);
+    if (text != nullptr) host_.MessageBox(text, MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+int CReceiverController::StationFileCommand(int saveFirst, const std::string& saveName, int op) {
+    // The old list goes to its file first; a failure is shown and the command goes on.
+    if ((op == kNew || op == kOpen) && saveFirst == 1) {
+        ShowStationFileMessage(stations_.Save(saveName), false);
+    }
+    switch (op) {
+        case kNew: {
+            const int result = stations_.Clear();
+            RefreshStationList();
+            return result;
+        }
+        case kOpen: {
+            const int result = LoadStationFile();
+            RefreshStationList();
+            return result;
+        }
+        case kSave:
+        case kSaveAs: {
+            const int result = stations_.Save(settings_.StationFile);
+            ShowStationFileMessage(result, false);
+            return result;
+        }
+        default:
+            return 0;
+    }
+}
+
+void CReceiverController::RefreshStationList() {
+    if (view_ == nullptr) return;
+    view_->DeleteAllStationRows();
+    StationNode cursor = nullptr;
+    StationNode node = nullptr;
+    StationRecord record;
+    // The cursor comes back null after the last record.
+    do {
+        if (stations_.GetNext(cursor, node, record) != 0) break;
+        view_->AddStationRow(node, settings_.DisplayMHz, record.frequency, record.name);
+    } while (cursor != nullptr);
+    view_->SortStationRows();
+}
+
+void CReceiverController::LoadSettingsAndStations(ProfileStore& store, ComPortChooser& chooser) {
+    LoadProfileSettings(store, chooser, settings_);
+    if (!settings_.StationFile.empty()) LoadStationFile();
+}
+
+int CReceiverController::LoadStationFile() {
+    const int result = stations_.Load(settings_.StationFile);
+    if (result != 0) {
+        ShowStationFileMessage(result, true);
+        stations_.Clear();
+    }
+    return result;
+}
+
+void CReceiverController::SaveSettingsAndFreeStations(ProfileStore& store) {
+    SaveProfileSettings(store, settings_);
+    stations_.Clear();
+}
