@@ -51,15 +51,9 @@ void CReceiverController::UpdateSignalStrength() {
         // A failed query gives 0, which the average and the squelch take like any reading.
         int levelDb = 0;
         SetHardwareActive(link_.QuerySignalStrength(levelDb) == 0 ? 1 : 0);
-        signalSamples_[static_cast<std::size_t>(signalSampleIndex_)] = levelDb;
-        signalSampleIndex_ = (signalSampleIndex_ + 1) % static_cast<int>(signalSamples_.size());
-        // Slots never written count as 0, so the average climbs during the first second.
-        int sum = 0;
-        for (int sample : signalSamples_) sum += sample;
+        const int averageDb = signalAverage_.Add(levelDb);
         ApplySquelch(levelDb);
-        if (view_ != nullptr) {
-            view_->ShowSignalLevels(levelDb, sum / static_cast<int>(signalSamples_.size()));
-        }
+        if (view_ != nullptr) view_->ShowSignalLevels(levelDb, averageDb);
         meterInactiveShown_ = 0;
         meterOffShown_ = 0;
         return;

@@ -5,6 +5,7 @@
 
 #include "app/profile_settings.h"
 #include "controller/main_view.h"
+#include "controller/signal_average.h"
 #include "controller/timer_host.h"
 #include "controller/utc_clock.h"
 #include "link/receiver_link.h"
@@ -129,8 +130,7 @@ private:
     int repeatDelayRunning_ = 0;
     int repeatRunning_ = 0;
     int repeatDirection_ = 1;
-    std::array<int, 5> signalSamples_{};
-    int signalSampleIndex_ = 0;
+    SignalAverage signalAverage_;
     int meterOffShown_ = 0;
     int meterInactiveShown_ = 0;
     int squelchOffHandled_ = 0;
