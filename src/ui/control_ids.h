@@ -94,6 +94,8 @@
 /* About (template 100) */
 #define IDC_ABOUT_FIRMWARE 1073
 #define IDC_ABOUT_VERSION 1091
+/* The last static line: the main window's one-key commands */
+#define IDC_ABOUT_KEYS 1098
 
 /* Configuration (template 110) */
 #define IDC_CFG_TIME_SLOW 1001
@@ -114,6 +116,8 @@
 #define IDC_CFG_PATH_COM2 1095
 #define IDC_CFG_PATH_COM3 1096
 #define IDC_CFG_PATH_COM4 1097
+/* Linux only: why the chosen port cannot be opened (static, empty when it can) */
+#define IDC_CFG_PORT_PROBLEM 1099
 
 /* Station edit (template 111) */
 #define IDC_EDIT_NAME 1001

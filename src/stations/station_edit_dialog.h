@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "ui/toolkit.h"
+
+// The Station dialog (template 111) of "Add", "Upd" and "Edit". The caller sets the members,
+// runs it, and on IDOK reads them back; OK refuses to close until every field is acceptable.
+class CStationEditDialog : public DialogLogic {
+public:
+    // host is not owned.
+    explicit CStationEditDialog(Host& host) : host_(host) {}
+
+    int TemplateId() const override { return IDD_STATION_EDIT; }
+    void OnInitDialog(DialogWindow& window) override;
+    void OnCommand(DialogWindow& window, int id) override;
+
+    std::string name;
+    int agcChoice = -1;   // 0 slow .. 2 fast (agc - 1)
+    int modeChoice = -1;  // 0 AM, 1 USB, 2 LSB, 3 CW
+    int displayMHz = 1;   // unit of the frequency field: 1 MHz, 0 kHz
+    int frequency = 0;    // Hz
+    int passbandShift = 0;  // Hz
+    int filter = 0;       // FilterTable row = position in the filter box
+
+private:
+    void OnOk(DialogWindow& window);
+    // Reads the field as a number; false (after the message, with the focus there) when
+    // characters are left over.
+    bool ReadNumberField(DialogWindow& window, int id, double& value);
+    void Refuse(DialogWindow& window, int id, const std::string& message);
+
+    Host& host_;
+};
