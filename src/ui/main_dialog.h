@@ -10,6 +10,7 @@
 
 class CReceiverController;
 class CStationCommands;
+class CopyDataBus;
 enum class KeyCommand;
 
 // Slider notifications, as the toolkit reports them.
@@ -34,6 +35,8 @@ class CMainDialog : public MainView {
     ~CMainDialog() override;
 
     void SetController(CReceiverController* controller);
+    // The copy-data bus "ZEL" looks for the partner on; null (the default) finds none. Not owned.
+    void SetCopyDataBus(CopyDataBus* bus);
     CReceiverController* Controller() { return controller_; }
     Host& GetHost() { return host_; }
     MainWindowSurface& Window() { return window_; }
@@ -125,6 +128,7 @@ class CMainDialog : public MainView {
     MainWindowSurface& window_;
     CReceiverController* controller_ = nullptr;
     std::unique_ptr<CStationCommands> stationCommands_;
+    CopyDataBus* copyDataBus_ = nullptr;
     int stepIndex_ = -1;
     int modeIndex_ = -1;
     int agcIndex_ = -1;

@@ -1,0 +1,130 @@
+#include "exchange/exchange.h"
+
+#include "app/program_texts.h"
+#include "controller/receiver_controller.h"
+#include "exchange/copy_data_bus.h"
+#include "exchange/exchange_station_name.h"
+#include "exchange/exchange_value.h"
+#include "exchange/partner_title.h"
+#include "stations/station_commands.h"
+#include "ui/main_dialog.h"
+
+namespace {
+
+// The receiver state as GetTuning reports it; the shift is 0 while passband shift is off.
+struct Tuning {
+    int frequencyHz = 0;
+    int displayMHz = 0;
+    int mode = 0;
+    int agc = 0;
+    int filter = 0;
+    int passbandShiftHz = 0;
+};
+
+Tuning CurrentTuning(const CReceiverController& controller) {
+    Tuning tuning;
+    controller.GetTuning(tuning.frequencyHz, tuning.displayMHz, tuning.mode, tuning.agc,
+                         tuning.filter, tuning.passbandShiftHz);
+    return tuning;
+}
+
+}  // namespace
+
+CExchange::CExchange(CReceiverController& controller, Host& host, CMainDialog& dialog,
+                     CStationCommands& commands, CopyDataBus* bus)
+    : controller_(controller), host_(host), dialog_(dialog), commands_(commands), bus_(bus) {}
+
+int CExchange::OnCopyData(std::uint32_t value, const std::uint8_t* data, std::size_t size) {
+    const ExchangeValue split = SplitExchangeValue(value);
+    switch (split.type) {
+        case kTuneMessage:
+            Tune(split.format, data, size);
+            break;
+        case kStationMessage:
+            TuneOrStore(split.format, data, size);
+            break;
+        default:
+            Notice(kUnknownTypeMessage);
+            break;
+    }
+    return 0;
+}
+
+void CExchange::Tune(std::uint32_t format, const std::uint8_t* data, std::size_t size) {
+    controller_.StopContinuousTuning();
+    ExchangeBlock block;
+    switch (ReadExchangeBlock(format, data, size, block)) {
+        case BlockReadResult::Ok:
+            // The controller clamps to the tuning limits; mode, AGC and filter stay.
+            controller_.SetFrequency(block.frequencyHz);
+            break;
+        case BlockReadResult::UnknownFormat:
+            Notice(kUnknownFormatMessage);
+            break;
+        case BlockReadResult::NoFrequency:
+            break;  // too short to mean anything
+    }
+}
+
+void CExchange::TuneOrStore(std::uint32_t format, const std::uint8_t* data, std::size_t size) {
+    controller_.StopContinuousTuning();
+    ExchangeBlock block;
+    const BlockReadResult read = ReadExchangeBlock(format, data, size, block);
+    if (read == BlockReadResult::UnknownFormat) Notice(kUnknownFormatMessage);
+    if (read != BlockReadResult::Ok) return;
+
+    // The newest station on the frequency wins.
+    const CStationList& stations = controller_.Stations();
+    StationNode cursor = nullptr;
+    StationNode node = nullptr;
+    StationRecord station;
+    bool found = false;
+    while (!found && stations.GetNext(cursor, node, station) == 0) {
+        found = station.frequency == block.frequencyHz;
+        if (cursor == nullptr) break;
+    }
+    if (!found) {
+        StoreStation(format, block);
+        return;
+    }
+
+    commands_.TuneToStation(station);
+    MainWindowSurface& window = dialog_.Window();
+    const int rows = window.RowCount();
+    int row = 0;
+    while (row < rows && window.GetRowData(row) != node) ++row;
+    if (rows > 0) window.SelectRow(row < rows ? row : 0);
+}
+
+void CExchange::StoreStation(std::uint32_t format, const ExchangeBlock& block) {
+    const Tuning tuning = CurrentTuning(controller_);
+    const StationRecord station(BuildStationName(format, block.texts), block.frequencyHz,
+                                tuning.mode, tuning.agc, tuning.filter, tuning.passbandShiftHz);
+    StationNode node = nullptr;
+    if (controller_.Stations().Add(station, node) != 0) return;
+
+    // On top, where the user sees it, even in a sorted list; the next sort puts it in place.
+    dialog_.AddStationRow(node, tuning.displayMHz, station.frequency, station.name);
+    dialog_.Window().SelectRow(0);
+    // Mode, AGC, filter and shift at the receiver are already the new station's.
+    controller_.SetFrequency(block.frequencyHz);
+}
+
+void CExchange::OnZel() {
+    // Continuous tuning goes on: the partner gets the frequency of this moment.
+    const std::vector<std::uint8_t> block =
+        WriteExchangeBlock(1, CurrentTuning(controller_).frequencyHz, {});
+    BusWindow partner;
+    std::int32_t ignored = 0;
+    // A partner that does not take the message in time is as good as absent: saying so beats
+    // a click that silently does nothing.
+    if (bus_ == nullptr || !FindProgramWindow(*bus_, kPartnerName, partner) ||
+        !bus_->SendCopyData(partner.address, kFrequencyMessage + 1, block.data(), block.size(),
+                            ignored)) {
+        Notice(std::string(kPartnerName) + kNotActiveSuffix);
+    }
+}
+
+void CExchange::Notice(const std::string& text) {
+    host_.MessageBox(text, MessageButtons::Ok, MessageIcon::Exclamation);
+}
