@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "stations/station_record.h"
 
 class CReceiverController;
@@ -25,6 +27,13 @@ public:
     void TuneToStation(const StationRecord& station);
 
 private:
+    // The selected row; -1 after the "No station selected !" message naming the purpose.
+    int SelectedRowOrMessage(const char* purpose);
+    // The receiver's current values as a station named name; displayMHz receives the unit.
+    StationRecord CurrentTuning(const std::string& name, int& displayMHz) const;
+    // "Upd" (values from the receiver) and "Edit" (the station's own values).
+    void EditSelected(const char* purpose, bool fromReceiver);
+
     CReceiverController& controller_;
     Host& host_;
     MainWindowSurface& window_;

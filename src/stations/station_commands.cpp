@@ -1,0 +1,129 @@
+#include "stations/station_commands.h"
+
+#include <string>
+
+#include "controller/receiver_controller.h"
+#include "stations/list_sorter.h"
+#include "stations/station_edit_dialog.h"
+#include "ui/frequency_text.h"
+#include "ui/main_dialog.h"
+#include "ui/main_window_surface.h"
+
+namespace {
+
+// Shows the Station dialog with the station's values; on OK the station takes the edited ones.
+bool EditStation(Host& host, StationRecord& station, int displayMHz) {
+    CStationEditDialog dialog(host);
+    dialog.name = station.name;
+    dialog.modeChoice = station.mode;
+    dialog.agcChoice = station.agc - 1;
+    dialog.displayMHz = displayMHz;
+    dialog.frequency = station.frequency;
+    dialog.passbandShift = station.passbandShift;
+    dialog.filter = station.filter;
+    if (host.RunModal(dialog) != IDOK) return false;
+    station = StationRecord(dialog.name, dialog.frequency, dialog.modeChoice, dialog.agcChoice + 1,
+                            dialog.filter, dialog.passbandShift);
+    return true;
+}
+
+}  // namespace
+
+CStationCommands::CStationCommands(CReceiverController& controller, Host& host,
+                                   MainWindowSurface& window, CMainDialog& dialog)
+    : controller_(controller), host_(host), window_(window), dialog_(dialog) {}
+
+int CStationCommands::SelectedRowOrMessage(const char* purpose) {
+    const int row = window_.GetSelectedRow();
+    if (row < 0) {
+        host_.MessageBox(std::string("No station selected !\n(Please select a station to be ") +
+                             purpose + ")",
+                         MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+    return row;
+}
+
+StationRecord CStationCommands::CurrentTuning(const std::string& name, int& displayMHz) const {
+    StationRecord station;
+    station.name = name;
+    controller_.GetTuning(station.frequency, displayMHz, station.mode, station.agc, station.filter,
+                          station.passbandShift);
+    return station;
+}
+
+void CStationCommands::OnTune() {
+    controller_.StopContinuousTuning();
+    const int row = SelectedRowOrMessage("used for tuning");
+    if (row < 0) return;
+    StationRecord station;
+    if (controller_.Stations().Get(window_.GetRowData(row), station) != 0) return;
+    TuneToStation(station);
+}
+
+void CStationCommands::TuneToStation(const StationRecord& station) {
+    controller_.SetFrequency(station.frequency);
+    controller_.SetMode(station.mode);
+    dialog_.ShowMode(station.mode);
+    controller_.SetAgc(station.agc);
+    dialog_.ShowAgc(station.agc);
+    controller_.SetFilter(station.filter);
+    dialog_.ShowFilter(station.filter);
+    // A station without a shift means the shift off, not a shift of 0 left switched on.
+    const int shiftOn = station.passbandShift != 0 ? 1 : 0;
+    controller_.SetPassbandShiftOn(shiftOn);
+    dialog_.ShowPassbandShiftOn(shiftOn);
+    controller_.SetPassbandShift(station.passbandShift);
+    dialog_.ShowPassbandShift(station.passbandShift);
+}
+
+void CStationCommands::OnAdd() {
+    controller_.StopContinuousTuning();
+    int displayMHz = 0;
+    StationRecord station = CurrentTuning(std::string(), displayMHz);
+    if (!EditStation(host_, station, displayMHz)) return;
+    StationNode node = nullptr;
+    if (controller_.Stations().Add(station, node) != 0) return;
+    // On top and selected, whatever the sort order: the user sees what was added.
+    window_.InsertRow(0, FrequencyText(station.frequency, displayMHz), station.name, node);
+    window_.SelectRow(0);
+}
+
+void CStationCommands::OnUpdate() { EditSelected("updated", true); }
+
+void CStationCommands::OnEdit() { EditSelected("edited", false); }
+
+void CStationCommands::EditSelected(const char* purpose, bool fromReceiver) {
+    controller_.StopContinuousTuning();
+    const int row = SelectedRowOrMessage(purpose);
+    if (row < 0) return;
+    const StationNode node = window_.GetRowData(row);
+    StationRecord station;
+    if (controller_.Stations().Get(node, station) != 0) return;
+    int displayMHz = controller_.Settings().DisplayMHz;
+    if (fromReceiver) station = CurrentTuning(station.name, displayMHz);
+    if (!EditStation(host_, station, displayMHz)) return;
+    if (controller_.Stations().Update(node, station) != 0) return;
+    // The row keeps its place until the next sort.
+    window_.SetRowText(row, 0, FrequencyText(station.frequency, displayMHz));
+    window_.SetRowText(row, 1, station.name);
+}
+
+void CStationCommands::OnDelete() {
+    controller_.StopContinuousTuning();
+    const int row = SelectedRowOrMessage("deleted");
+    if (row < 0) return;
+    if (host_.MessageBox("Do you really want to delete the selected station ?",
+                         MessageButtons::YesNo, MessageIcon::Question) != IDYES) {
+        return;
+    }
+    if (controller_.Stations().Remove(window_.GetRowData(row)) == 0) window_.DeleteRow(row);
+}
+
+void CStationCommands::OnHeaderClick(int column) {
+    // Always ascending: a second click on the same header does not reverse the order.
+    if (column == 0) {
+        CListSorter(window_, 0).Sort(true, CListSorter::kNumber);
+    } else if (column == 1) {
+        CListSorter(window_, 1).Sort(true, CListSorter::kText);
+    }
+}
