@@ -1,0 +1,110 @@
+#include "stations/station_edit_dialog.h"
+
+#include <cstddef>
+#include <cstdio>
+
+#include "app/minimum_frequency.h"
+#include "link/filter_table.h"
+#include "ui/frequency_text.h"
+#include "ui/number_text.h"
+
+namespace {
+
+constexpr int kMinimumShiftHz = -1000;
+constexpr int kMaximumShiftHz = 1000;
+// A field is read from its first 127 characters only.
+constexpr std::size_t kFieldLength = 127;
+
+std::string RangeMessage(const char* format, double low, double high) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, format, low, high);
+    return buffer;
+}
+
+std::string RangeMessage(const char* format, int low, int high) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, format, low, high);
+    return buffer;
+}
+
+}  // namespace
+
+void CStationEditDialog::OnInitDialog(DialogWindow& window) {
+    window.SetText(IDC_EDIT_NAME, name);
+    window.SetRadioIndex(IDC_EDIT_MODE_AM, modeChoice);
+    window.SetRadioIndex(IDC_EDIT_AGC_SLOW, agcChoice);
+    window.SetText(IDC_EDIT_FREQUENCY, FrequencyText(frequency, displayMHz));
+    window.SetText(IDC_EDIT_PBSHIFT, std::to_string(passbandShift));
+    for (const FilterRow& row : FilterTable::kRows) {
+        window.AddListItem(IDC_EDIT_FILTER, std::to_string(row.bandwidthHz));
+    }
+    window.SetListSelection(IDC_EDIT_FILTER, filter);
+    window.SetFocus(IDC_EDIT_NAME);
+}
+
+void CStationEditDialog::OnCommand(DialogWindow& window, int id) {
+    if (id == IDOK) {
+        OnOk(window);
+    } else if (id == IDCANCEL) {
+        window.EndDialog(IDCANCEL);
+    }
+}
+
+void CStationEditDialog::Refuse(DialogWindow& window, int id, const std::string& message) {
+    host_.MessageBox(message, MessageButtons::Ok, MessageIcon::Exclamation);
+    window.SetFocus(id);
+}
+
+bool CStationEditDialog::ReadNumberField(DialogWindow& window, int id, double& value) {
+    const std::string text = TrimTrailingBlanks(window.GetText(id).substr(0, kFieldLength));
+    value = 0;
+    if (text.empty()) return true;
+    std::size_t consumed = 0;
+    if (ReadDecimalPrefix(text, value, consumed) && consumed == text.size()) return true;
+    Refuse(window, id, "Illegal Input !\n(Please enter a number)");
+    return false;
+}
+
+void CStationEditDialog::OnOk(DialogWindow& window) {
+    name = window.GetText(IDC_EDIT_NAME);
+    modeChoice = window.GetRadioIndex(IDC_EDIT_MODE_AM);
+    agcChoice = window.GetRadioIndex(IDC_EDIT_AGC_SLOW);
+
+    // The station file separates its fields with "|".
+    if (name.find('|') != std::string::npos) {
+        Refuse(window, IDC_EDIT_NAME, "The character \" | \" is not allowed in a station name !");
+        return;
+    }
+    // An empty name could not be read back from the station file.
+    if (name.empty()) {
+        name = " ";
+        window.SetText(IDC_EDIT_NAME, name);
+    }
+
+    double entered = 0;
+    if (!ReadNumberField(window, IDC_EDIT_FREQUENCY, entered)) return;
+    const double unit = displayMHz == 1 ? 0.000001 : 0.001;
+    const double frequencyHz = displayMHz == 1 ? entered * 1000000.0 : entered * 1000.0;
+    if (!(frequencyHz >= MinimumFrequency && frequencyHz <= kMaximumFrequency)) {
+        Refuse(window, IDC_EDIT_FREQUENCY,
+               RangeMessage("Please enter a number between %7.1f and %7.1f !",
+                            MinimumFrequency * unit, kMaximumFrequency * unit));
+        return;
+    }
+
+    double shift = 0;
+    if (!ReadNumberField(window, IDC_EDIT_PBSHIFT, shift)) return;
+    if (!(shift >= kMinimumShiftHz && shift <= kMaximumShiftHz)) {
+        Refuse(window, IDC_EDIT_PBSHIFT,
+               RangeMessage("Please enter a number between %5d and %5d !", kMinimumShiftHz,
+                            kMaximumShiftHz));
+        return;
+    }
+
+    // Both values lie within int range here, so the conversions drop the fraction safely.
+    frequency = static_cast<int>(frequencyHz);
+    passbandShift = static_cast<int>(shift);
+    const int selection = window.GetListSelection(IDC_EDIT_FILTER);
+    if (selection >= 0 && selection < FilterTable::kRowCount) filter = selection;
+    window.EndDialog(IDOK);
+}
