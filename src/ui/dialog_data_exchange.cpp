@@ -1,0 +1,85 @@
+#include "ui/dialog_data_exchange.h"
+
+#include <cstddef>
+#include <cstdio>
+
+#include "ui/number_text.h"
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t SkipBlanks(const std::string& text, std::size_t i) {
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    return i;
+}
+
+// Blanks, an optional sign, digits, blanks, and nothing else; false too beyond 32 bits.
+bool ParseWholeInteger(const std::string& text, int& value) {
+    std::size_t i = SkipBlanks(text, 0);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i >= text.size() || !IsDigit(text[i])) return false;
+    long long magnitude = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > 2147483648LL) return false;
+    }
+    const long long signedValue = negative ? -magnitude : magnitude;
+    if (signedValue > 2147483647LL) return false;
+    if (SkipBlanks(text, i) != text.size()) return false;
+    value = static_cast<int>(signedValue);
+    return true;
+}
+
+bool ParseWholeNumber(const std::string& text, double& value) {
+    std::size_t consumed = 0;
+    return ReadDecimalPrefix(text, value, consumed) && SkipBlanks(text, consumed) == text.size();
+}
+
+std::string Between(const char* kind, const std::string& low, const std::string& high) {
+    return std::string("Please enter ") + kind + " between " + low + " and " + high + ".";
+}
+
+bool Fail(DialogWindow& window, Host& host, int id, const std::string& message) {
+    host.MessageBox(message, MessageButtons::Ok, MessageIcon::Exclamation);
+    window.SetFocus(id);
+    return false;
+}
+
+}  // namespace
+
+std::string ExchangeNumberText(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+bool ExchangeInteger(DialogWindow& window, Host& host, int id, int minimum, int maximum,
+                     int& value) {
+    int read = 0;
+    if (!ParseWholeInteger(window.GetText(id), read)) {
+        return Fail(window, host, id, "Please enter an integer.");
+    }
+    if (read < minimum || read > maximum) {
+        return Fail(window, host, id,
+                    Between("an integer", std::to_string(minimum), std::to_string(maximum)));
+    }
+    value = read;
+    return true;
+}
+
+bool ExchangeNumber(DialogWindow& window, Host& host, int id, double minimum, double maximum,
+                    double& value) {
+    double read = 0;
+    if (!ParseWholeNumber(window.GetText(id), read)) {
+        return Fail(window, host, id, "Please enter a number.");
+    }
+    if (!(read >= minimum && read <= maximum)) {
+        return Fail(window, host, id,
+                    Between("a number", ExchangeNumberText(minimum), ExchangeNumberText(maximum)));
+    }
+    value = read;
+    return true;
+}
