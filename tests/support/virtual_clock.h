@@ -40,7 +40,8 @@ public:
     void SetUtc(const UtcTime& time);
 
     // Runs the posted ticks, then moves time forward by ms, delivering every timer that falls due
-    // on the way in time order (those due at the same instant in the order they were set).
+    // on the way in time order (those due at the same instant in the order they were last armed,
+    // by SetTimer or by their previous tick).
     void Advance(std::int64_t ms);
     // Runs the posted ticks only ("the loop turns" without time passing).
     void RunPending();
