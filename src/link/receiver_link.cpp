@@ -79,19 +79,11 @@ int CReceiverLink::SetFilter(int filterIndex) {
 }
 
 int CReceiverLink::SetVolume(int level) {
-    if (!IsOpen()) return 1;
-    if (!InRange(level, kLowestLevel, kHighestLevel)) return 2;
-    volume_ = level;
-    const std::uint8_t command[] = {'V', 0x00, Attenuation(level), kCr};
-    return SendCommand(command, sizeof command);
+    return SetLevel('V', level, volume_);
 }
 
 int CReceiverLink::SetLineLevel(int level) {
-    if (!IsOpen()) return 1;
-    if (!InRange(level, kLowestLevel, kHighestLevel)) return 2;
-    lineLevel_ = level;
-    const std::uint8_t command[] = {'A', 0x00, Attenuation(level), kCr};
-    return SendCommand(command, sizeof command);
+    return SetLevel('A', level, lineLevel_);
 }
 
 int CReceiverLink::SetFrequency(int frequencyHz) {
@@ -154,6 +146,14 @@ int CReceiverLink::QuerySignalStrength(int& levelDb) {
 int CReceiverLink::NotResponding() {
     int scratch = 0;
     return QueryVersion(scratch) != 0 ? 1 : 0;
+}
+
+int CReceiverLink::SetLevel(std::uint8_t letter, int level, int& stored) {
+    if (!IsOpen()) return 1;
+    if (!InRange(level, kLowestLevel, kHighestLevel)) return 2;
+    stored = level;
+    const std::uint8_t command[] = {letter, 0x00, Attenuation(level), kCr};
+    return SendCommand(command, sizeof command);
 }
 
 int CReceiverLink::SendTuning() {

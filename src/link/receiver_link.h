@@ -42,6 +42,8 @@ public:
     const CorrectionPoints& Correction() const { return correction_; }
 
 private:
+    // Volume and line level: same range and command shape, another letter.
+    int SetLevel(std::uint8_t letter, int level, int& stored);
     int SendTuning();
     int SendCommand(const std::uint8_t* bytes, int count);
     // Purges stale input, sends the one-letter query and CR, reads the fixed-length reply; false

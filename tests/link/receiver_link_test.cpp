@@ -42,6 +42,16 @@ class ReceiverLinkTest : public testing::Test {
     void SetUp() override { MinimumFrequency = kDefaultMinimumFrequency; }
     void TearDown() override { MinimumFrequency = kDefaultMinimumFrequency; }
 
+    // Both queries and the liveness check fail with this code and leave their out values 0.
+    void ExpectQueriesFail(int code) {
+        int version = 99, levelDb = 99;
+        EXPECT_EQ(link.QueryVersion(version), code);
+        EXPECT_EQ(version, 0);
+        EXPECT_EQ(link.QuerySignalStrength(levelDb), code);
+        EXPECT_EQ(levelDb, 0);
+        EXPECT_EQ(link.NotResponding(), 1);
+    }
+
     // Connects and forgets the set-up, so records show only what the test did.
     void Connect() {
         ASSERT_EQ(link.Connect(1), 0);
@@ -144,12 +154,7 @@ TEST_F(ReceiverLinkTest, EverythingOnAClosedLinkReturnsOneAndSendsNothing) {
         [](CReceiverLink& l) { return l.SetFrequency(1); },
     };
     for (std::size_t i = 0; i < calls.size(); ++i) EXPECT_EQ(calls[i](link), 1) << "call " << i;
-    int version = 99, levelDb = 99;
-    EXPECT_EQ(link.QueryVersion(version), 1);
-    EXPECT_EQ(version, 0);
-    EXPECT_EQ(link.QuerySignalStrength(levelDb), 1);
-    EXPECT_EQ(levelDb, 0);
-    EXPECT_EQ(link.NotResponding(), 1);
+    ExpectQueriesFail(1);
 
     EXPECT_EQ(StateOf(link), before);
     EXPECT_TRUE(device.writes.empty());
@@ -432,12 +437,7 @@ class FailedQueryTest : public ReceiverLinkTest, public testing::WithParamInterf
 TEST_P(FailedQueryTest, ReturnsTwoAndZero) {
     Connect();
     GetParam().breakStep(device);
-    int version = 99, levelDb = 99;
-    EXPECT_EQ(link.QueryVersion(version), 2);
-    EXPECT_EQ(version, 0);
-    EXPECT_EQ(link.QuerySignalStrength(levelDb), 2);
-    EXPECT_EQ(levelDb, 0);
-    EXPECT_EQ(link.NotResponding(), 1);
+    ExpectQueriesFail(2);
     EXPECT_EQ(device.writes.empty(), !GetParam().writes);
     EXPECT_EQ(device.readCalls > 0, GetParam().reads);
 }

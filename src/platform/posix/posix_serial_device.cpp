@@ -153,20 +153,9 @@ int PosixSerialDevice::Write(const std::uint8_t* data, int count) {
     if (fd_ < 0 || count <= 0) return 0;
     const Deadline deadline(
         TotalTimeoutMs(timeouts_.writeMultiplier, timeouts_.writeConstant, count));
-    int written = 0;
-    while (written < count) {
-        const ssize_t n = ::write(fd_, data + written, static_cast<std::size_t>(count - written));
-        if (n > 0) {
-            written += static_cast<int>(n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && !WouldBlock(errno)) {
-            NoteError(errno);
-            break;
-        }
-        if (!WaitReady(POLLOUT, deadline)) break;
-    }
+    const int written = Transfer(POLLOUT, count, deadline, [&](int done) {
+        return ::write(fd_, data + done, static_cast<std::size_t>(count - done));
+    });
     return written - UnsentAfterDraining(written, deadline);
 }
 
@@ -174,11 +163,18 @@ int PosixSerialDevice::Read(std::uint8_t* data, int count) {
     if (fd_ < 0 || count <= 0) return 0;
     const Deadline deadline(
         TotalTimeoutMs(timeouts_.readMultiplier, timeouts_.readConstant, count));
-    int received = 0;
-    while (received < count) {
-        const ssize_t n = ::read(fd_, data + received, static_cast<std::size_t>(count - received));
+    return Transfer(POLLIN, count, deadline, [&](int done) {
+        return ::read(fd_, data + done, static_cast<std::size_t>(count - done));
+    });
+}
+
+int PosixSerialDevice::Transfer(short events, int count, const Deadline& deadline,
+                                const std::function<ssize_t(int done)>& step) {
+    int done = 0;
+    while (done < count) {
+        const ssize_t n = step(done);
         if (n > 0) {
-            received += static_cast<int>(n);
+            done += static_cast<int>(n);
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
@@ -186,10 +182,10 @@ int PosixSerialDevice::Read(std::uint8_t* data, int count) {
             NoteError(errno);
             break;
         }
-        // Nothing there now (a raw line reads 0 then); a hung-up line reads 0 for ever.
-        if (gone_ || !WaitReady(POLLIN, deadline)) break;
+        // Nothing moved now (a raw line reads 0 then); a hung-up line moves nothing for ever.
+        if (gone_ || !WaitReady(events, deadline)) break;
     }
-    return received;
+    return done;
 }
 
 bool PosixSerialDevice::WaitReady(short events, const Deadline& deadline) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "link/serial_device.h"
@@ -38,6 +41,10 @@ public:
     bool DeviceGone() const override { return gone_; }
 
 private:
+    // Moves count bytes by repeated steps (a read or write at offset done) within the deadline;
+    // returns how many moved.
+    int Transfer(short events, int count, const Deadline& deadline,
+                 const std::function<ssize_t(int done)>& step);
     // Waits until the device is ready for events; false at the deadline or when it is gone.
     bool WaitReady(short events, const Deadline& deadline);
     // Bytes of this write still in the output queue once it drained or the deadline passed.
