@@ -6,6 +6,7 @@
 #include "link/filter_table.h"
 #include "stations/list_sorter.h"
 #include "stations/station_commands.h"
+#include "stations/station_file_dialog.h"
 #include "ui/frequency_text.h"
 #include "ui/main_window_radio_groups.h"
 #include "ui/main_window_sliders.h"
@@ -352,7 +353,7 @@ bool CMainDialog::OnCancel() {
                                         MessageIcon::Question);
     if (answer == IDCANCEL) return false;
     const int mute = answer == IDYES ? 1 : 0;
-    if (controller_->Stations().IsModified() == 1) SaveModifiedStationsOnExit();
+    SaveModifiedListOnExit(*controller_, host_);
     WindowPlacement placement;
     placement.length = kPlacementLength;
     if (!window_.GetWindowPlacement(placement)) placement.length = 0;

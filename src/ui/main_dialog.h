@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controller/main_view.h"
+#include "ui/configuration_dialog.h"
 #include "ui/main_window_surface.h"
 
 class CReceiverController;
@@ -37,6 +38,8 @@ class CMainDialog : public MainView {
     void SetController(CReceiverController* controller);
     // The copy-data bus "ZEL" looks for the partner on; null (the default) finds none. Not owned.
     void SetCopyDataBus(CopyDataBus* bus);
+    // The port list and probe "Config" offers; without them (the default) it offers neither.
+    void SetSerialPortHelpers(const SerialPortHelpers& helpers);
     CReceiverController* Controller() { return controller_; }
     Host& GetHost() { return host_; }
     MainWindowSurface& Window() { return window_; }
@@ -121,14 +124,13 @@ class CMainDialog : public MainView {
     void ShowShiftText(int shiftHz);
     // The keyboard commands that cycle a radio index or run one operation.
     void CycleOrRun(KeyCommand command);
-    // The save question for a modified station list when the program ends.
-    void SaveModifiedStationsOnExit();
 
     Host& host_;
     MainWindowSurface& window_;
     CReceiverController* controller_ = nullptr;
     std::unique_ptr<CStationCommands> stationCommands_;
     CopyDataBus* copyDataBus_ = nullptr;
+    SerialPortHelpers serialPortHelpers_;
     int stepIndex_ = -1;
     int modeIndex_ = -1;
     int agcIndex_ = -1;

@@ -1,37 +1,23 @@
 // The dialogs the main window opens: station file, configuration, About; and the save question
-// when the program ends.
+// for a modified list when the program ends. Each stops continuous tuning first.
 
 #include "controller/receiver_controller.h"
+#include "stations/station_file_dialog.h"
+#include "ui/about_dialog.h"
 #include "ui/main_dialog.h"
 
+void CMainDialog::SetSerialPortHelpers(const SerialPortHelpers& helpers) {
+    serialPortHelpers_ = helpers;
+}
+
 void CMainDialog::OnStationFile() {
-    controller_->StopContinuousTuning();
+    RunStationFileDialog(*controller_, host_);
 }
 
 void CMainDialog::OnConfig() {
-    controller_->StopContinuousTuning();
+    RunConfiguration(*controller_, host_, serialPortHelpers_);
 }
 
 void CMainDialog::OnAbout() {
-    if (controller_ != nullptr) controller_->StopContinuousTuning();
-}
-
-void CMainDialog::SaveModifiedStationsOnExit() {
-    const int answer =
-        host_.MessageBox("The current station file has been modfified.\nDo you want to save it ?",
-                         MessageButtons::YesNo, MessageIcon::Question);
-    if (answer != IDYES) return;
-    if (controller_->Settings().StationFile.empty()) {
-        FileDialogOptions options;
-        options.title = "ZORIVAN Save Station File";
-        options.initialName = "Stationfile.tts";
-        options.defaultExtension = "tts";
-        options.filter = "Station Files (*.tts)|*.tts||";
-        options.overwritePrompt = true;
-        std::string path;
-        // Cancelled: the program ends without saving.
-        if (!host_.GetSaveFileName(options, path)) return;
-        controller_->SetStationFileName(path);
-    }
-    controller_->StationFileCommand(0, std::string(), 3);
+    if (controller_ != nullptr) RunAbout(*controller_, host_);
 }
