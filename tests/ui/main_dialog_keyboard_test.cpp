@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/main_dialog_fixture.h"
 
@@ -222,6 +223,76 @@ TEST_F(MainDialogTest, CharactersOutsideTheTableReachTheFocusedControl) {
     EXPECT_TRUE(device.writes.empty());
     EXPECT_EQ(window.GetFocus(), IDC_FREQUENCY_ENTRY);
     EXPECT_TRUE(host.messages.empty());
+}
+
+struct DialogKeyCase {
+    const char* name;
+    int key;
+    int templateId;
+};
+
+class DialogKeyTest : public MainDialogTest, public testing::WithParamInterface<DialogKeyCase> {};
+
+TEST_P(DialogKeyTest, StopsContinuousTuningAndOpensTheDialog) {
+    Start();
+    ClickCheck(IDC_CONT_UP);
+    Type(GetParam().key);
+    EXPECT_EQ(host.modalTemplates, (std::vector<int>{GetParam().templateId}));
+    EXPECT_EQ(window.GetCheck(IDC_CONT_UP), 0);
+    EXPECT_FALSE(clock.IsRunning(kRepeatTimer));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, DialogKeyTest,
+                         testing::Values(DialogKeyCase{"iStationFile", 'i', IDD_STATION_FILE},
+                                         DialogKeyCase{"rConfiguration", 'r', IDD_CONFIGURATION}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(MainDialogTest, AboutStopsContinuousTuningAndOpensTheBox) {
+    Start();
+    ClickCheck(IDC_CONT_DOWN);
+    dialog.OnAbout();
+    EXPECT_EQ(host.modalTemplates, (std::vector<int>{IDD_ABOUTBOX}));
+    EXPECT_EQ(window.GetCheck(IDC_CONT_DOWN), 0);
+}
+
+struct StationKeyCase {
+    const char* name;
+    int key;
+    const char* message;
+};
+
+class StationKeyTest : public MainDialogTest, public testing::WithParamInterface<StationKeyCase> {};
+
+TEST_P(StationKeyTest, ReachesTheStationCommand) {
+    Start();
+    Type(GetParam().key);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, StationKeyTest,
+    testing::Values(
+        StationKeyCase{"xTune", 'x',
+                       "No station selected !\n(Please select a station to be used for tuning)"},
+        StationKeyCase{"uUpdate", 'u',
+                       "No station selected !\n(Please select a station to be updated)"},
+        StationKeyCase{"eEdit", 'e',
+                       "No station selected !\n(Please select a station to be edited)"},
+        StationKeyCase{"dDelete", 'd',
+                       "No station selected !\n(Please select a station to be deleted)"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(MainDialogTest, DoubleClickTunesTheSelectedStation) {
+    Start();
+    StationNode node = nullptr;
+    ASSERT_EQ(controller.Stations().Add(StationRecord("Radio A", 9580000, 1, 3, 20, 0), node), 0);
+    controller.RefreshStationList();
+    window.SelectRow(0);
+    dialog.OnListDoubleClick();
+    EXPECT_EQ(Settings().Frequency, 9580000);
+    EXPECT_EQ(window.GetCheck(IDC_MODE_USB), 1);
+    EXPECT_EQ(dialog.FilterRange(), 2);
 }
 
 }  // namespace
