@@ -1,11 +1,11 @@
 #include "app/ini_profile.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <utility>
 
 #include "app/atomic_file.h"
+#include "app/file_contents.h"
 #include "ui/number_text.h"
 
 namespace {
@@ -73,9 +73,15 @@ std::string FirstLineOf(const std::string& value) {
 }  // namespace
 
 IniProfileStore::IniProfileStore(std::string path) : path_(std::move(path)) {
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return;
-    SetText(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    std::string text;
+    if (ReadFileContents(path_, text) == 0) {
+        SetText(text);
+        return;
+    }
+    // A profile that is there but cannot be read gives the defaults, and is never replaced by
+    // a file made of them: the user's settings may still be in it.
+    std::error_code error;
+    if (std::filesystem::exists(path_, error) || error) readable_ = false;
 }
 
 void IniProfileStore::SetText(const std::string& text) {
@@ -196,6 +202,7 @@ void IniProfileStore::WriteString(const std::string& section, const std::string&
 
 int IniProfileStore::Flush() {
     if (!changed_) return 0;
+    if (!readable_) return 2;
     const int result = ReplaceFileContents(path_, Text());
     if (result == 0) changed_ = false;
     return result;

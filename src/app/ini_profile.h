@@ -16,7 +16,8 @@
 // ReplaceFileContents. It keeps the line ending the file had (CR LF or LF); a new file gets LF.
 class IniProfileStore : public ProfileStore {
   public:
-    // Reads the file at path; a missing or unreadable file is an empty profile.
+    // Reads the file at path; a missing or unreadable file is an empty profile. A file that
+    // exists but cannot be read is never written over (Flush gives 2).
     explicit IniProfileStore(std::string path);
 
     int ReadInt(const std::string& section, const std::string& key, int defaultValue) override;
@@ -57,4 +58,5 @@ class IniProfileStore : public ProfileStore {
     std::string byteOrderMark_;       // kept when an editor put one in front
     std::string lineEnd_ = "\n";
     bool changed_ = false;
+    bool readable_ = true;
 };

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -215,6 +216,31 @@ TEST(IniProfileStore, FailedFlushKeepsTheOldFileAndTheChangesPending) {
     ASSERT_TRUE(std::filesystem::create_directory(missingDir));
     EXPECT_EQ(store.Flush(), 0);
     EXPECT_EQ(ReadWholeFile(path), "[A]\nK=1\n");
+}
+
+TEST(IniProfileStore, ProfileThatCannotBeReadIsNeverWrittenOver) {
+    if (RunningAsRoot()) GTEST_SKIP() << "root reads files without read permission";
+    TempDir dir;
+    const std::string path = dir.File("p.INI");
+    ASSERT_TRUE(WriteWholeFile(path, "[A]\nK=precious\n"));
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    IniProfileStore store(path);
+    EXPECT_EQ(store.ReadString("A", "K", "default"), "default");
+    store.WriteInt("A", "Other", 1);
+    EXPECT_EQ(store.Flush(), 2);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_EQ(ReadWholeFile(path), "[A]\nK=precious\n");
+}
+
+TEST(IniProfileStore, DirectoryInPlaceOfTheProfileReadsAsEmptyAndStays) {
+    TempDir dir;
+    const std::string path = dir.File("p.INI");
+    ASSERT_TRUE(std::filesystem::create_directory(path));
+    IniProfileStore store(path);
+    EXPECT_EQ(store.ReadInt("A", "K", 3), 3);
+    store.WriteInt("A", "K", 1);
+    EXPECT_NE(store.Flush(), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
 TEST(IniProfileStore, HugeAndBinaryFilesReadWithoutHarm) {
