@@ -1,6 +1,7 @@
 #include "stations/station_line.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "app/minimum_frequency.h"
 #include "link/filter_table.h"
@@ -49,9 +50,15 @@ bool ParseStationLine(const std::string& line, StationRecord& station) {
 }
 
 std::string FormatStationLine(const StationRecord& station) {
-    return station.name + kSeparator + std::to_string(station.frequency) + kSeparator +
-           std::to_string(station.mode) + kSeparator + std::to_string(station.agc) + kSeparator +
-           std::to_string(station.filter) + kSeparator + std::to_string(station.passbandShift);
+    std::string line = station.name;
+    char number[16];
+    for (const int value :
+         {station.frequency, station.mode, station.agc, station.filter, station.passbandShift}) {
+        const std::to_chars_result end = std::to_chars(number, number + sizeof number, value);
+        line += kSeparator;
+        line.append(number, end.ptr);
+    }
+    return line;
 }
 
 void BringIntoRange(StationRecord& station) {

@@ -1,10 +1,9 @@
 #include "stations/station_list.h"
 
-#include <fstream>
-#include <iterator>
 #include <new>
 
 #include "app/atomic_file.h"
+#include "app/file_contents.h"
 #include "stations/station_line.h"
 #include "ui/number_text.h"
 
@@ -148,15 +147,9 @@ int CStationList::Parse(const std::string& text) {
 
 int CStationList::Load(const std::string& path) {
     Clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return 1;
     std::string text;
-    try {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::bad_alloc&) {
-        return 5;
-    }
-    if (in.bad()) return 2;
+    const int result = ReadFileContents(path, text);
+    if (result != 0) return result;
     return Parse(text);
 }
 
