@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -23,6 +24,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QSlider>
 #include <QTreeWidget>
 #include <QWheelEvent>
@@ -100,8 +102,27 @@ QLabel* BorderedStatic(const QString& text, QWidget* parent) {
     return label;
 }
 
-QPushButton* PushLikeButton(const QString& caption, QWidget* parent) {
+// As wide as the caption (or the widest caption it will carry) needs: the style's usual
+// minimum of some 80 pixels would make the window half as wide again.
+void FitToCaption(QPushButton* button, const QString& widest = {}) {
+    const QFontMetrics metrics(button->font());
+    const QStyle* style = button->style();
+    const int text = metrics.horizontalAdvance(widest.isEmpty() ? button->text() : widest);
+    button->setMaximumWidth(text + metrics.averageCharWidth() +
+                            2 * style->pixelMetric(QStyle::PM_ButtonMargin) +
+                            2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth));
+}
+
+QPushButton* CompactButton(const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
+    FitToCaption(button);
+    return button;
+}
+
+QPushButton* PushLikeButton(const QString& caption, QWidget* parent,
+                            const QString& widest = {}) {
+    auto* button = new QPushButton(caption, parent);
+    FitToCaption(button, widest);
     button->setCheckable(true);
     // Enter belongs to the "Enter" button, whichever of these has the focus.
     button->setAutoDefault(false);
@@ -115,6 +136,12 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("ZORIVAN"));
+    // A latched push button (mode, AGC, filter, continuous tuning) must read as down at a
+    // glance; the style's own shade of grey barely differs from a raised one.
+    setStyleSheet(QStringLiteral(
+        "QPushButton:checked { background-color: palette(highlight);"
+        " color: palette(highlighted-text); border: 1px solid palette(shadow);"
+        " border-radius: 3px; padding: 4px 6px; }"));
 
     auto* left = new QVBoxLayout;
     left->addWidget(BuildFrequencyGroup());
@@ -166,6 +193,8 @@ QWidget* MainWindow::BuildFrequencyGroup() {
 
     auto* up = new RepeatButton(tr("Up"), group);
     auto* down = new RepeatButton(tr("Down"), group);
+    FitToCaption(up, tr("Down"));
+    FitToCaption(down);
     AddControl(IDC_UP, up);
     AddControl(IDC_DOWN, down);
     connect(up, &RepeatButton::Action, this, [this](int action) {
@@ -199,7 +228,7 @@ QWidget* MainWindow::BuildFrequencyGroup() {
     entry_->setAlignment(Qt::AlignCenter);
     entry_->setAccessibleName(tr("Frequency entry"));
     AddControl(IDC_FREQUENCY_ENTRY, entry_);
-    auto* enter = new QPushButton(tr("Enter"), group);
+    auto* enter = CompactButton(tr("Enter"), group);
     enter->setDefault(true);
     AddControl(IDC_ENTER, enter);
 
@@ -215,7 +244,7 @@ QWidget* MainWindow::BuildFrequencyGroup() {
     for (int step = 0; step < static_cast<int>(kStepButtons.size()); ++step) {
         auto* radio = new QRadioButton(tr(kStepCaptions[step]), group);
         AddControl(kStepButtons[step], radio);
-        stepGrid->addWidget(radio, step / 6, step % 6);
+        stepGrid->addWidget(radio, step / 4, step % 4);
     }
 
     auto* layout = new QVBoxLayout(group);
@@ -259,7 +288,7 @@ QWidget* MainWindow::BuildFilterGroup() {
     auto* positions = new QGridLayout;
     for (int position = 0; position < static_cast<int>(kFilterPositionButtons.size()); ++position) {
         const int bandwidth = FilterTable::kRows[FilterTable::IndexOf(0, position)].bandwidthHz;
-        auto* button = PushLikeButton(QString::number(bandwidth), group);
+        auto* button = PushLikeButton(QString::number(bandwidth), group, QStringLiteral("8888"));
         AddControl(kFilterPositionButtons[position], button);
         positions->addWidget(button, position / 3, position % 3);
     }
@@ -340,7 +369,7 @@ QWidget* MainWindow::BuildStationGroup() {
     stations_->setSortingEnabled(false);
     stations_->header()->setSectionsClickable(true);
     stations_->header()->setSectionsMovable(false);
-    stations_->setFixedWidth(340);
+    stations_->setMinimumWidth(330);
     stations_->setMinimumHeight(200);
     // The selected station stays marked while another control has the focus.
     QPalette palette = stations_->palette();
@@ -358,17 +387,20 @@ QWidget* MainWindow::BuildStationGroup() {
                                 {IDC_EDIT, "Edit"},
                                 {IDC_DELETE, "Delete"}};
     for (const Caption& command : commands) {
-        auto* button = new QPushButton(tr(command.text), group);
+        auto* button = CompactButton(tr(command.text), group);
         AddControl(command.id, button);
         buttons->addWidget(button);
     }
+    // The file name sits to the right of the station buttons.
     QLabel* fileName = BorderedStatic(QStringLiteral(" station file"), group);
+    // A long name is cut, not allowed to widen the fixed window.
+    fileName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     AddControl(IDC_STATION_FILE_NAME, fileName);
+    buttons->addWidget(fileName, 1);
 
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(stations_, 1);
     layout->addLayout(buttons);
-    layout->addWidget(fileName);
     return group;
 }
 
@@ -592,16 +624,14 @@ bool MainWindow::GetWindowPlacement(WindowPlacement& placement) {
 }
 
 void MainWindow::MoveWindowTo(int left, int top) {
-    // A position stored on a screen that is no longer there would hide the window: keep the
-    // window's top-left part on the desktop as it is now.
+    // A corner stored on a screen that has since gone would hide the window: bring it back to
+    // the nearest point of the primary screen.
     QPoint target(left, top);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect desktop = screen->availableVirtualGeometry();
-        const QSize size = frameGeometry().size();
-        target.setX(std::clamp(left, desktop.left(),
-                               std::max(desktop.left(), desktop.right() + 1 - size.width())));
-        target.setY(std::clamp(top, desktop.top(),
-                               std::max(desktop.top(), desktop.bottom() + 1 - size.height())));
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (QGuiApplication::screenAt(target) == nullptr && primary != nullptr) {
+        const QRect desktop = primary->availableGeometry();
+        target.setX(std::clamp(left, desktop.left(), desktop.right()));
+        target.setY(std::clamp(top, desktop.top(), desktop.bottom()));
     }
     move(target);
 }

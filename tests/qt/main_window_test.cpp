@@ -1,0 +1,299 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+#include <QWheelEvent>
+
+#include "controller/receiver_controller.h"
+#include "platform/qt/display_controls.h"
+#include "platform/qt/main_window.h"
+#include "support/fake_host.h"
+#include "support/scripted_serial_device.h"
+#include "support/virtual_clock.h"
+#include "ui/control_ids.h"
+#include "ui/main_dialog.h"
+
+namespace {
+
+using Bytes = ScriptedSerialDevice::Bytes;
+
+// The real main window over the real dialog logic and controller; only the receiver, the timers
+// and the host's modal parts are scripted.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.SetDialog(&dialog);
+        dialog.SetController(&controller);
+        controller.SetMainView(&dialog);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        dialog.OnInitDialog();
+        device.ClearRecords();
+    }
+
+    void TearDown() override {
+        window.SetDialog(nullptr);
+        window.hide();
+    }
+
+    QAbstractButton* Button(int id) { return qobject_cast<QAbstractButton*>(window.Control(id)); }
+    QAbstractSlider* Slider(int id) { return qobject_cast<QAbstractSlider*>(window.Control(id)); }
+
+    // Keys go where the keyboard sends them: to the control that has the focus.
+    void Type(const char* keys) {
+        for (const char* key = keys; *key != '\0'; ++key) {
+            QWidget* focus = window.focusWidget();
+            QTest::keyClick(focus != nullptr ? focus : &window, *key);
+        }
+    }
+
+    void Wheel(QWidget* over, int delta) {
+        const QPoint inside = over->rect().center();
+        QWheelEvent event(QPointF(inside), QPointF(over->mapToGlobal(inside)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(over, &event);
+    }
+
+    std::vector<Bytes> Commands(std::uint8_t letter) const {
+        std::vector<Bytes> found;
+        for (const Bytes& write : device.writes) {
+            if (!write.empty() && write.front() == letter) found.push_back(write);
+        }
+        return found;
+    }
+
+    int Frequency() const { return controller.Settings().Frequency; }
+
+    // A station in the list, selected.
+    void AddSelectedStation(int frequencyHz) {
+        StationNode node = nullptr;
+        ASSERT_EQ(controller.Stations().Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node),
+                  0);
+        controller.RefreshStationList();
+        window.SelectRow(0);
+    }
+
+    ScriptedSerialDevice device;
+    VirtualTimerHost clock;
+    FakeHost host;
+    CReceiverController controller{device, clock, clock, host};
+    MainWindow window;
+    CMainDialog dialog{host, window};
+};
+
+TEST_F(MainWindowTest, StartShowsTheStoredStateInTheControls) {
+    EXPECT_EQ(window.FrequencyReadout()->Text(), QStringLiteral("  6075.000 "));
+    EXPECT_TRUE(Button(IDC_MODE_AM)->isChecked());
+    EXPECT_TRUE(Button(IDC_AGC_MED)->isChecked());
+    EXPECT_TRUE(Button(IDC_STEP_5KHZ)->isChecked());
+    EXPECT_EQ(Slider(IDC_VOLUME_SLIDER)->value(), 16);
+    EXPECT_EQ(Slider(IDC_PBS_SLIDER)->minimum(), -1000);
+    EXPECT_EQ(Slider(IDC_PBS_SLIDER)->pageStep(), 20);
+}
+
+TEST_F(MainWindowTest, UsbClickSendsTheModeAndThenATuningCommand) {
+    Button(IDC_MODE_USB)->click();
+
+    ASSERT_GE(device.writes.size(), 2u);
+    EXPECT_EQ(device.writes[0], (Bytes{'M', '1', '\r'}));
+    EXPECT_EQ(device.writes[1].size(), 8u);
+    EXPECT_EQ(device.writes[1].front(), 'N');
+    EXPECT_TRUE(Button(IDC_MODE_USB)->isChecked());
+    EXPECT_FALSE(Button(IDC_MODE_AM)->isChecked());
+    EXPECT_EQ(dialog.ModeIndex(), 1);
+}
+
+TEST_F(MainWindowTest, ClickedCheckBoxReachesTheLogicWithItsNewState) {
+    Button(IDC_VOLUME_ON)->click();  // was on
+
+    EXPECT_EQ(controller.Settings().VolumeOn, 0);
+    ASSERT_EQ(Commands('V').size(), 1u);
+}
+
+TEST_F(MainWindowTest, MovingTheVolumeSliderSendsTheVolume) {
+    Slider(IDC_VOLUME_SLIDER)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+
+    EXPECT_EQ(controller.Settings().VolumeLevel, 20);
+    EXPECT_EQ(Commands('V').size(), 1u);
+}
+
+TEST_F(MainWindowTest, SliderPositionSetByTheProgramSendsNothing) {
+    controller.SetVolumeLevel(30);
+    device.ClearRecords();
+    dialog.SetSliderPosition(IDC_VOLUME_SLIDER, 40);
+
+    EXPECT_TRUE(device.writes.empty());
+    EXPECT_EQ(controller.Settings().VolumeLevel, 30);
+}
+
+TEST_F(MainWindowTest, EnterKeyInTheEntryTunesOnce) {
+    window.FrequencyEntry()->setFocus();
+    window.FrequencyEntry()->setText(QStringLiteral("7100"));
+    QTest::keyClick(window.FrequencyEntry(), Qt::Key_Return);
+
+    EXPECT_EQ(Frequency(), 7100000);
+    EXPECT_EQ(Commands('N').size(), 1u);
+    EXPECT_TRUE(window.FrequencyEntry()->text().isEmpty());
+    EXPECT_EQ(window.FrequencyReadout()->Text(), QStringLiteral("  7100.000 "));
+}
+
+TEST_F(MainWindowTest, OneWheelNotchIsOneStep) {
+    Wheel(window.FrequencyReadout(), 120);
+
+    EXPECT_EQ(Frequency(), 6080000);
+    EXPECT_EQ(Commands('N').size(), 1u);
+}
+
+TEST_F(MainWindowTest, FineWheelTurnsAddUpToANotch) {
+    Wheel(window.FrequencyReadout(), -60);
+    EXPECT_TRUE(Commands('N').empty());
+    Wheel(window.FrequencyReadout(), -60);
+
+    EXPECT_EQ(Frequency(), 6070000);
+    EXPECT_EQ(Commands('N').size(), 1u);
+}
+
+TEST_F(MainWindowTest, WheelOverTheStationListDoesNotTune) {
+    Wheel(window.StationList()->viewport(), 120);
+
+    EXPECT_EQ(Frequency(), 6075000);
+    EXPECT_TRUE(Commands('N').empty());
+}
+
+TEST_F(MainWindowTest, DigitsTypedOnTheStationListGoToTheEntryAndZTunes) {
+    window.StationList()->setFocus();
+    Type("9580");
+    EXPECT_EQ(window.FrequencyEntry()->text(), QStringLiteral("9580"));
+    EXPECT_EQ(window.focusWidget(), window.FrequencyEntry());
+    Type("z");
+
+    EXPECT_EQ(Frequency(), 9580000);
+    EXPECT_EQ(Commands('N').size(), 1u);
+}
+
+TEST_F(MainWindowTest, CommandLettersInTheEntryAreCommandsNotText) {
+    AddSelectedStation(7100000);
+    window.FrequencyEntry()->setFocus();
+    Type("1e");
+
+    EXPECT_EQ(window.FrequencyEntry()->text(), QStringLiteral("1"));
+    ASSERT_EQ(host.modalTemplates.size(), 1u);
+    EXPECT_EQ(host.modalTemplates[0], IDD_STATION_EDIT);
+}
+
+TEST_F(MainWindowTest, CapitalTStepsUpAndCtrlVTogglesTheVolume) {
+    window.FrequencyEntry()->setFocus();
+    Type("T");
+    QTest::keyClick(window.FrequencyEntry(), Qt::Key_V, Qt::ControlModifier);
+
+    EXPECT_EQ(Frequency(), 6080000);
+    EXPECT_EQ(controller.Settings().VolumeOn, 0);
+    EXPECT_FALSE(Button(IDC_VOLUME_ON)->isChecked());
+    EXPECT_TRUE(window.FrequencyEntry()->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, OtherCharactersReachTheFocusedControl) {
+    window.FrequencyEntry()->setFocus();
+    Type("-,");
+
+    EXPECT_EQ(window.FrequencyEntry()->text(), QStringLiteral("-,"));
+    EXPECT_TRUE(device.writes.empty());
+}
+
+TEST_F(MainWindowTest, HoldingUpStepsOnceAtPressAndStopsAtRelease) {
+    QTest::mousePress(Button(IDC_UP), Qt::LeftButton);
+    EXPECT_EQ(Frequency(), 6080000);
+    QTest::mouseRelease(Button(IDC_UP), Qt::LeftButton);
+    clock.Advance(2000);
+
+    EXPECT_EQ(Frequency(), 6080000);
+    EXPECT_EQ(Commands('N').size(), 1u);
+}
+
+TEST_F(MainWindowTest, FrequencyHeaderClickSortsTheRows) {
+    StationNode node = nullptr;
+    controller.Stations().Add(StationRecord("Low", 5000000, 0, 2, 28, 0), node);
+    controller.Stations().Add(StationRecord("High", 9000000, 0, 2, 28, 0), node);
+    controller.RefreshStationList();
+    // A new station goes to the top, whatever its frequency.
+    window.InsertRow(0, "29000.000", "Highest", nullptr);
+
+    emit window.StationList()->header()->sectionClicked(0);
+
+    ASSERT_EQ(window.RowCount(), 3);
+    EXPECT_EQ(window.GetRowText(0, 1), "Low");
+    EXPECT_EQ(window.GetRowText(1, 1), "High");
+    EXPECT_EQ(window.GetRowText(2, 1), "Highest");
+}
+
+TEST_F(MainWindowTest, DoubleClickOnAStationTunesIt) {
+    AddSelectedStation(7100000);
+    QTreeWidgetItem* item = window.StationList()->topLevelItem(0);
+    emit window.StationList()->itemDoubleClicked(item, 0);
+
+    EXPECT_EQ(Frequency(), 7100000);
+}
+
+TEST_F(MainWindowTest, ExitAnsweredCancelKeepsTheWindowOpen) {
+    host.QueueAnswer(IDCANCEL);
+    QTest::keyClick(&window, Qt::Key_Escape);
+
+    EXPECT_FALSE(window.Ended());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(device.isOpen);
+}
+
+TEST_F(MainWindowTest, ExitAnsweredNoClosesTheWindowAndThePort) {
+    host.QueueAnswer(IDNO);
+    Button(IDCANCEL)->click();
+
+    EXPECT_TRUE(window.Ended());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(device.isOpen);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Mute RX-320 on Exit ?");
+}
+
+TEST_F(MainWindowTest, CloseBoxRunsTheExitQuestion) {
+    host.QueueAnswer(IDCANCEL);
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(host.messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, StationRowsKeepTheirRecordAndSelectionThroughAReorder) {
+    StationRecord records[3];
+    for (int i = 0; i < 3; ++i) window.InsertRow(i, std::to_string(i), "n", &records[i]);
+    window.SelectRow(2);
+    window.ReorderRows({2, 0, 1});
+
+    EXPECT_EQ(window.GetRowData(0), &records[2]);
+    EXPECT_EQ(window.GetRowData(1), &records[0]);
+    EXPECT_EQ(window.GetSelectedRow(), 0);
+    window.ReorderRows({0, 0, 1});  // not a permutation: ignored
+    EXPECT_EQ(window.GetRowData(1), &records[0]);
+}
+
+TEST_F(MainWindowTest, PlacementRoundTripsThroughMoveWindowTo) {
+    window.MoveWindowTo(10, 20);
+    WindowPlacement placement;
+    ASSERT_TRUE(window.GetWindowPlacement(placement));
+
+    EXPECT_EQ(placement.length, 44);
+    EXPECT_EQ(placement.left, 10);
+    EXPECT_EQ(placement.top, 20);
+    EXPECT_EQ(placement.right - placement.left, window.frameGeometry().width());
+}
+
+TEST_F(MainWindowTest, PlacementOffEveryScreenComesBackOntoTheDesktop) {
+    window.MoveWindowTo(-50000, -50000);
+
+    EXPECT_NE(QGuiApplication::screenAt(window.frameGeometry().topLeft()), nullptr);
+}
+
+}  // namespace
