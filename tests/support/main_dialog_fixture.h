@@ -2,29 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "controller/receiver_controller.h"
-#include "support/fake_host.h"
-#include "support/fake_main_window.h"
-#include "support/scripted_serial_device.h"
-#include "support/virtual_clock.h"
-#include "ui/main_dialog.h"
+#include "support/main_window_rig.h"
 
-// The main dialog on an in-memory window, driving a real controller whose receiver is a script
-// and whose timers run on virtual time. Clicks behave as the toolkit's: the clicked radio button
-// is checked (its group released) or the check box toggled before the handler runs.
-class MainDialogTest : public testing::Test {
+// The main dialog tests on the window rig. Clicks behave as the toolkit's: the clicked radio
+// button is checked (its group released) or the check box toggled before the handler runs.
+class MainDialogTest : public testing::Test, public MainWindowRig {
   protected:
-    MainDialogTest() {
-        controller.SetMainView(&dialog);
-        dialog.SetController(&controller);
-    }
-
-    // The dialog's initialisation; what it wrote to the receiver is forgotten.
-    void Start() {
-        dialog.OnInitDialog();
-        device.ClearRecords();
-    }
-
     void ClickRadio(int id) {
         window.dialog.ClickRadio(id);
         dialog.OnCommand(id);
@@ -41,11 +24,4 @@ class MainDialogTest : public testing::Test {
 
     ProfileSettings& Settings() { return controller.Settings(); }
     CReceiverLink& Link() { return controller.Link(); }
-
-    ScriptedSerialDevice device;
-    VirtualTimerHost clock;
-    FakeHost host;
-    FakeMainWindow window;
-    CReceiverController controller{device, clock, clock, host};
-    CMainDialog dialog{host, window};
 };

@@ -25,7 +25,7 @@ TEST_P(StepSizeKeyTest, CyclesWrappingAndStoresTheStep) {
     EXPECT_EQ(Settings().TuningStepSize, GetParam().index);
     EXPECT_EQ(window.GetCheck(GetParam().checked), 1);
     EXPECT_EQ(window.GetRadioIndex(IDC_STEP_1HZ), GetParam().index);
-    EXPECT_TRUE(device.writes.empty());
+    EXPECT_TRUE(Commands().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,7 +45,7 @@ TEST_P(AgcKeyTest, CyclesWrappingAndSendsTheAgc) {
     EXPECT_EQ(window.GetCheck(GetParam().checked), 1);
     EXPECT_EQ(Link().Agc(), GetParam().index + 1);
     EXPECT_EQ(Settings().AGC, GetParam().index + 1);
-    EXPECT_FALSE(device.writes.empty());
+    EXPECT_FALSE(Commands().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -220,7 +220,7 @@ TEST_F(MainDialogTest, CharactersOutsideTheTableReachTheFocusedControl) {
                                 int{'w'}, int{'y'}, int{'B'}, int{'Z'}, 13, 27}) {
         Type(character, false);
     }
-    EXPECT_TRUE(device.writes.empty());
+    EXPECT_TRUE(Commands().empty());
     EXPECT_EQ(window.GetFocus(), IDC_FREQUENCY_ENTRY);
     EXPECT_TRUE(host.messages.empty());
 }

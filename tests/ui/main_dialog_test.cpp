@@ -106,7 +106,7 @@ TEST_P(FilterRangeMoveTest, PicksTheBandwidthNearestToTheOneLeft) {
     const int row = Link().FilterIndex();
     EXPECT_EQ(Settings().Filter, row);
     EXPECT_EQ(FilterTable::kRows[row].bandwidthHz, move.bandwidthHz);
-    EXPECT_FALSE(device.writes.empty());
+    EXPECT_FALSE(Commands().empty());
     // The position buttons now carry the new range's bandwidths.
     EXPECT_EQ(window.GetText(FakeMainWindow::PositionButtons()[move.position]), move.caption);
 }
@@ -138,8 +138,8 @@ TEST_F(MainDialogTest, TheThreeWidestButtonsAllRead8000AndRecordTheirOwnRows) {
         device.ClearRecords();
         ClickRadio(positions[position]);
         EXPECT_EQ(Settings().Filter, 27 + position);
-        ASSERT_FALSE(device.writes.empty());
-        filterCommands.push_back(device.writes.front());
+        ASSERT_FALSE(Commands().empty());
+        filterCommands.push_back(Commands().front());
     }
     EXPECT_EQ(filterCommands[0], filterCommands[1]);
     EXPECT_EQ(filterCommands[1], filterCommands[2]);
@@ -211,7 +211,7 @@ TEST_F(MainDialogTest, SlidersSendTheirValuesButNotAtEndOfScroll) {
     Start();
     window.SetSliderPosition(IDC_VOLUME_SLIDER, 40);
     dialog.OnSliderScroll(IDC_VOLUME_SLIDER, ScrollCode::EndScroll);
-    EXPECT_TRUE(device.writes.empty());
+    EXPECT_TRUE(Commands().empty());
     dialog.OnSliderScroll(IDC_VOLUME_SLIDER, ScrollCode::PageDown);
     EXPECT_EQ(Settings().VolumeLevel, 40);
     EXPECT_EQ(Link().Volume(), 40);
@@ -227,7 +227,7 @@ TEST_F(MainDialogTest, SlidersSendTheirValuesButNotAtEndOfScroll) {
     window.SetSliderPosition(IDC_SQUELCH_SLIDER, 30);
     dialog.OnSliderScroll(IDC_SQUELCH_SLIDER, ScrollCode::Bottom);
     EXPECT_EQ(Settings().SquelchLevel, 30);
-    EXPECT_TRUE(device.writes.empty());
+    EXPECT_TRUE(Commands().empty());
 }
 
 TEST_F(MainDialogTest, UtcTimeUsesTheTemplateFormat) {

@@ -34,7 +34,7 @@ TEST_P(FrequencyEntryTest, TunesOrBeeps) {
         EXPECT_EQ(window.GetText(IDC_FREQUENCY_ENTRY), entry.text);
         EXPECT_EQ(window.GetFocus(), IDC_FREQUENCY_ENTRY);
         EXPECT_EQ(Settings().Frequency, kStartHz);
-        EXPECT_TRUE(device.writes.empty());
+        EXPECT_TRUE(Commands().empty());
         return;
     }
     const int expected = entry.tunedHz == kToMinimum ? MinimumFrequency : entry.tunedHz;
@@ -70,7 +70,7 @@ TEST_F(MainDialogTest, EmptyEntryDoesNothing) {
     Start();
     dialog.OnCommand(IDC_ENTER);
     EXPECT_EQ(host.beeps, 0);
-    EXPECT_TRUE(device.writes.empty());
+    EXPECT_TRUE(Commands().empty());
     EXPECT_EQ(Settings().Frequency, kStartHz);
 }
 
@@ -99,7 +99,7 @@ class StepNearTopTest : public MainDialogTest, public testing::WithParamInterfac
     }
     void Expect() {
         EXPECT_EQ(Settings().Frequency, GetParam().tunedHz);
-        EXPECT_EQ(device.writes.empty(), GetParam().tunedHz == 29998000);
+        EXPECT_EQ(Commands().empty(), GetParam().tunedHz == 29998000);
     }
 };
 
