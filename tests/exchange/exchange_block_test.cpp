@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ struct ReadCase {
     std::int32_t frequencyHz;
     std::vector<std::string> texts;
 };
+
+// Failures name the row rather than dumping its bytes.
+void PrintTo(const ReadCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 std::vector<ReadCase> ReadCases() {
     std::vector<ReadCase> cases;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,11 @@ struct NameCase {
     std::vector<std::string> texts;
     std::string expected;
 };
+
+// Failures name the row rather than dumping its bytes.
+void PrintTo(const NameCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class BuildStationNameTest : public ::testing::TestWithParam<NameCase> {};
 

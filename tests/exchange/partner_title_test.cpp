@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "support/fake_copy_data_bus.h"
 
 namespace {
@@ -11,6 +13,11 @@ struct TitleCase {
     std::string title;
     bool names;
 };
+
+// Failures name the row rather than dumping its bytes.
+void PrintTo(const TitleCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class TitleNamesProgramTest : public ::testing::TestWithParam<TitleCase> {};
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -104,6 +105,11 @@ struct HostileCase {
     bool expectAnswer;
     std::uint32_t refusal;  // reason of the expected refusal; 0 for no answer
 };
+
+// Failures name the row rather than dumping its bytes.
+void PrintTo(const HostileCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 std::vector<HostileCase> HostileCases() {
     Bytes badMagic = Concat(Header(1, kCopyDataRequest, 12), CopyDataPayload(1001, 4, 4));

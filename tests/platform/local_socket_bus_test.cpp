@@ -1,21 +1,20 @@
 #include "platform/posix/local_socket_bus.h"
 
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 #include "platform/posix/bus_directory.h"
 #include "platform/posix/bus_frame.h"
+#include "support/bus_partner_loop.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -54,26 +53,6 @@ class RecordingBus {
   private:
     std::mutex mutex;
     std::vector<Delivery> deliveries;
-};
-
-// Runs a bus's event loop on a thread of its own, as the partner process would.
-class PartnerLoop {
-  public:
-    explicit PartnerLoop(LocalSocketBus& bus)
-        : thread_([this, &bus] {
-              while (!stop_) {
-                  pollfd ready{bus.Fd(), POLLIN, 0};
-                  if (::poll(&ready, 1, 10) > 0) bus.ProcessPending();
-              }
-          }) {}
-    ~PartnerLoop() {
-        stop_ = true;
-        thread_.join();
-    }
-
-  private:
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
 };
 
 std::vector<BusWindow> AllWindows(LocalSocketBus& bus) {
@@ -167,8 +146,8 @@ TEST_F(LocalSocketBusTest, EnumerationListsEveryWindowWithItsTitleInTheSameOrder
     RecordingBus first(Directory(), "ZELKA Station Database");
     RecordingBus second(Directory(), "   another");
     ASSERT_EQ(own.openStatus + first.openStatus + second.openStatus, 0);
-    PartnerLoop firstLoop(first.bus);
-    PartnerLoop secondLoop(second.bus);
+    BusPartnerLoop firstLoop(first.bus);
+    BusPartnerLoop secondLoop(second.bus);
 
     const std::vector<BusWindow> windows = AllWindows(own.bus);
     ASSERT_EQ(windows.size(), 3u);
@@ -187,7 +166,7 @@ TEST_F(LocalSocketBusTest, EnumerationListsEveryWindowWithItsTitleInTheSameOrder
 TEST_F(LocalSocketBusTest, EnumerationStopsWhenTheVisitorSaysSo) {
     RecordingBus own(Directory(), "own");
     RecordingBus partner(Directory(), "partner");
-    PartnerLoop loop(partner.bus);
+    BusPartnerLoop loop(partner.bus);
     int visited = 0;
     own.bus.EnumerateWindows([&visited](const BusWindow&) {
         ++visited;
@@ -201,12 +180,12 @@ TEST_F(LocalSocketBusTest, ATitleChangeIsSeenByTheNextEnumeration) {
     RecordingBus partner(Directory(), "before");
     std::string title;
     {
-        PartnerLoop loop(partner.bus);
+        BusPartnerLoop loop(partner.bus);
         ASSERT_TRUE(own.bus.QueryTitle(partner.bus.Address(), title));
         EXPECT_EQ(title, "before");
     }
     partner.bus.SetTitle(std::string(600, 'T'));
-    PartnerLoop loop(partner.bus);
+    BusPartnerLoop loop(partner.bus);
     ASSERT_TRUE(own.bus.QueryTitle(partner.bus.Address(), title));
     EXPECT_EQ(title, std::string(511, 'T'));
 }
@@ -214,7 +193,7 @@ TEST_F(LocalSocketBusTest, ATitleChangeIsSeenByTheNextEnumeration) {
 TEST_F(LocalSocketBusTest, CopyDataReachesThePartnerAndItsAnswerComesBack) {
     RecordingBus own(Directory(), "own");
     RecordingBus partner(Directory(), "partner");
-    PartnerLoop loop(partner.bus);
+    BusPartnerLoop loop(partner.bus);
     // Bytes that a text-based transfer would cut short: NUL, CR, and a high byte.
     const std::vector<std::uint8_t> block = {0x00, 0x0D, 0xFF, 'Z', 0x00};
 
@@ -231,7 +210,7 @@ TEST_F(LocalSocketBusTest, CopyDataReachesThePartnerAndItsAnswerComesBack) {
 TEST_F(LocalSocketBusTest, ABlockOfTheLargestSizeArrivesWholeAndALargerOneIsNotSent) {
     RecordingBus own(Directory(), "own");
     RecordingBus partner(Directory(), "partner");
-    PartnerLoop loop(partner.bus);
+    BusPartnerLoop loop(partner.bus);
     std::vector<std::uint8_t> block(bus::kMaxBlock + 1);
     for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i * 7);
 
@@ -258,7 +237,7 @@ TEST_F(LocalSocketBusTest, OnlyAddressesInsideTheBusDirectoryAreContacted) {
     RecordingBus own(Directory(), "own");
     TempDir elsewhere;
     RecordingBus stranger(elsewhere.File("bus"), "stranger");
-    PartnerLoop loop(stranger.bus);
+    BusPartnerLoop loop(stranger.bus);
     std::int32_t result = -1;
     const std::uint8_t block[] = {1};
     EXPECT_FALSE(own.bus.SendCopyData(stranger.bus.Address(), 1, block, 1, result));
@@ -310,7 +289,7 @@ TEST_F(LocalSocketBusTest, AWaitingSenderStillAnswersRequestsToItsOwnWindow) {
         partner.QueryTitle(ownAddress, askedTitle);
         return 1;
     });
-    PartnerLoop loop(partner);
+    BusPartnerLoop loop(partner);
 
     std::int32_t result = 0;
     const std::uint8_t block[] = {0};
