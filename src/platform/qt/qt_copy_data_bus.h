@@ -1,35 +1,35 @@
 #pragma once
 
-#include <QObject>
 #include <memory>
 #include <string>
 
 #include "platform/posix/local_socket_bus.h"
 
 class CMainDialog;
-class QSocketNotifier;
+class QtBusWatcher;
 class QWidget;
 
-// Makes the main window take part in the copy-data exchange: joins the local bus under the
-// window's title (and follows every change of it), and hands each incoming message to the main
-// dialog from the event loop, like any other window message.
-class QtCopyDataBus : public QObject {
-    Q_OBJECT
-
+// The main window's place in the copy-data exchange: owns the local bus, hands each incoming
+// message to the main dialog, and lets the event loop answer requests under the window's title.
+class QtCopyDataBus {
   public:
     // Neither window nor dialog is owned; both must outlive this object.
-    QtCopyDataBus(QWidget& window, CMainDialog& dialog, QObject* parent = nullptr);
-    ~QtCopyDataBus() override;
+    QtCopyDataBus(QWidget& window, CMainDialog& dialog);
+    ~QtCopyDataBus();
+    QtCopyDataBus(const QtCopyDataBus&) = delete;
+    QtCopyDataBus& operator=(const QtCopyDataBus&) = delete;
 
     // Joins the bus in directory, the user's default when empty. 0 joined, else
-    // LocalSocketBus::Open's code; the program then runs without the exchange.
+    // LocalSocketBus::Open's code; the program then runs without the exchange ("ZEL" finds no
+    // partner and nobody can reach this window).
     int Open(const std::string& directory = std::string());
 
     // For CMainDialog::SetCopyDataBus.
     LocalSocketBus& Bus() { return bus_; }
 
   private:
+    QWidget& window_;
     LocalSocketBus bus_;
-    // Declared after the bus, so it goes before the socket it watches is closed.
-    std::unique_ptr<QSocketNotifier> notifier_;
+    // Declared after the bus, so it stops watching before the socket is closed.
+    std::unique_ptr<QtBusWatcher> watcher_;
 };
