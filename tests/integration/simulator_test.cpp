@@ -56,14 +56,7 @@ std::string WithoutTime(const std::string& line) {
 }
 
 std::string Hex(const Bytes& bytes) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::uint8_t byte : bytes) {
-        if (!text.empty()) text += ' ';
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 0x0F];
-    }
-    return text;
+    return SimProcess::LogHex(bytes);
 }
 
 // The program's side of the line, in the plainest terms: open, raw mode, write, read.

@@ -167,6 +167,17 @@ bool SimProcess::Control(const std::string& line) const {
     return !answer.empty() && answer.find("rejected") == std::string::npos;
 }
 
+std::string SimProcess::LogHex(const std::vector<std::uint8_t>& bytes) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::uint8_t byte : bytes) {
+        if (!text.empty()) text += ' ';
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
+
 bool SimProcess::Running() {
     if (pid_ <= 0) return false;
     int status = 0;

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ class SimProcess {
     // Sends one control line ("silent", "slow 300") and waits until the simulator has taken it;
     // false when it rejected the line or did not answer.
     bool Control(const std::string& line) const;
+
+    // Bytes as the log writes them: "4E 51 68".
+    static std::string LogHex(const std::vector<std::uint8_t>& bytes);
 
     // True while the simulator process is alive.
     bool Running();

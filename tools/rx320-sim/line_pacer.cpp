@@ -13,7 +13,7 @@ LinePacer::LinePacer(bool enabled, int baud)
 
 SimMicros LinePacer::ArrivalOf(SimMicros readTime) {
     if (!enabled_) return readTime;
-    lastArrival_ = std::max(readTime, lastArrival_ + byteTime_);
+    lastArrival_ = std::max(readTime, lastArrival_) + byteTime_;
     return lastArrival_;
 }
 

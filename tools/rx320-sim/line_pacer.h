@@ -21,8 +21,9 @@ class LinePacer {
     bool Enabled() const { return enabled_; }
     SimMicros ByteTime() const { return byteTime_; }
 
-    // When a byte read from the terminal at readTime has fully arrived: no sooner than one byte
-    // time after the one before it.
+    // When a byte read from the terminal at readTime has fully arrived: one byte time after it
+    // could start, and never before the byte in front of it. (The program wrote it just before
+    // it was read; on the line it would still be on its way.)
     SimMicros ArrivalOf(SimMicros readTime);
     // When the next reply byte, ready at readyTime, has fully left: one byte time after it could
     // start, and never before the byte in front of it.

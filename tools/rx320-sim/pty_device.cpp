@@ -51,6 +51,19 @@ int DataBits(tcflag_t cflag) {
     }
 }
 
+// One non-blocking transfer, retried when a signal interrupts it: bytes moved, 0 when the
+// terminal is not ready, -1 on an error.
+template <class Step>
+int NonBlocking(Step step) {
+    for (;;) {
+        const ssize_t moved = step();
+        if (moved >= 0) return static_cast<int>(moved);
+        if (errno == EINTR) continue;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) return 0;
+        return -1;
+    }
+}
+
 }  // namespace
 
 PtyDevice::~PtyDevice() {
@@ -139,23 +152,11 @@ void PtyDevice::Close() {
 }
 
 int PtyDevice::Read(std::uint8_t* data, int capacity) {
-    for (;;) {
-        const ssize_t got = ::read(master_, data, static_cast<std::size_t>(capacity));
-        if (got >= 0) return static_cast<int>(got);
-        if (errno == EINTR) continue;
-        if (errno == EAGAIN || errno == EWOULDBLOCK) return 0;
-        return -1;
-    }
+    return NonBlocking([&] { return ::read(master_, data, static_cast<std::size_t>(capacity)); });
 }
 
 int PtyDevice::Write(const std::uint8_t* data, int count) {
-    for (;;) {
-        const ssize_t put = ::write(master_, data, static_cast<std::size_t>(count));
-        if (put >= 0) return static_cast<int>(put);
-        if (errno == EINTR) continue;
-        if (errno == EAGAIN || errno == EWOULDBLOCK) return 0;
-        return -1;
-    }
+    return NonBlocking([&] { return ::write(master_, data, static_cast<std::size_t>(count)); });
 }
 
 std::string PtyDevice::LineSettings() const {

@@ -160,6 +160,10 @@ Line timing:
   --baud N               line rate for the byte time at 10 bits per byte
                          (default 1200: 8.33 ms per byte). Commands are taken
                          no faster than that, replies leave byte by byte at it.
+                         A pseudo-terminal takes a program's writes at once (it
+                         has no output queue to drain), so a burst of commands
+                         queues up here instead and a query sent right behind
+                         it waits for the burst; the log says so.
 
 Faults (the same words work at run time on the control channel):
   --silent               no replies

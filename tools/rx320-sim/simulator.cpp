@@ -17,6 +17,8 @@ namespace {
 constexpr std::size_t kReadAhead = 64;
 constexpr int kReadChunk = 256;
 constexpr const char* kReceiverLine = "1200 8N1";
+// About a read time-out: a query behind this much backlog is bound to fail.
+constexpr SimMicros kBacklogWorthNotingMs = 200;
 
 std::string Seconds(double seconds) {
     char text[32];
@@ -127,6 +129,7 @@ void Simulator::TakeArrivedBytes(SimMicros now) {
         framer_.Push(incoming_.front().value, incoming_.front().time);
         incoming_.pop_front();
     }
+    if (incoming_.empty()) backlogNoted_ = false;
     ReceivedFrame frame;
     while (framer_.Next(!incoming_.empty(), frame)) HandleFrame(frame);
 }
@@ -182,6 +185,19 @@ void Simulator::ReadTerminal(SimMicros now) {
         return;
     }
     for (int i = 0; i < got; ++i) incoming_.push_back({buffer[i], pacer_.ArrivalOf(now)});
+    NoteBacklog(now);
+}
+
+void Simulator::NoteBacklog(SimMicros now) {
+    // A real line holds a program's write until its bytes are out; a pseudo-terminal takes it at
+    // once, so here the bytes queue up instead and a query behind them waits for them. Said once
+    // per burst, as it explains a query that times out.
+    const SimMicros aheadMs = (incoming_.back().time - now) / kMicrosPerMs;
+    if (aheadMs < kBacklogWorthNotingMs || backlogNoted_) return;
+    backlogNoted_ = true;
+    log_.Event(now, "the program is " + std::to_string(aheadMs) +
+                        " ms ahead of the line (a pseudo-terminal does not hold its writes "
+                        "back); what it sends next waits behind that");
 }
 
 void Simulator::ReadControl(SimMicros now) {

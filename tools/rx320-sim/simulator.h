@@ -36,6 +36,7 @@ class Simulator {
     std::string SendReply(SimMicros readyTime, const ReplyBytes& reply);
     void SendDueBytes(SimMicros now);
     void ReadTerminal(SimMicros now);
+    void NoteBacklog(SimMicros now);
     void ReadControl(SimMicros now);
     void Apply(const ControlCommand& command, const std::string& text, SimMicros now);
     // cause starts the log line: "scheduled ", or the control line's acknowledgement.
@@ -65,6 +66,7 @@ class Simulator {
     SimMicros powerOnTime_ = 0;
     SimMicros powerCycleTime_ = -1;  // scheduled by --power-cycle-after
     SimMicros vanishTime_ = -1;      // scheduled by --vanish-after
+    bool backlogNoted_ = false;      // the current burst's backlog is in the log
     std::string lineSettings_;
     bool finished_ = false;
     int exitStatus_ = 0;
