@@ -7,29 +7,18 @@
 #include <vector>
 
 #include "app/minimum_frequency.h"
-#include "controller/receiver_controller.h"
 #include "exchange/exchange_block.h"
 #include "support/fake_copy_data_bus.h"
-#include "support/fake_host.h"
-#include "support/fake_main_window.h"
-#include "support/scripted_serial_device.h"
-#include "support/virtual_clock.h"
-#include "ui/main_dialog.h"
+#include "support/main_window_rig.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The program as the exchange meets it: a started controller on a scripted receiver, the main
-// dialog on an in-memory window, and an in-memory copy-data bus.
+// The program as the exchange meets it: the window logic on fakes, and an in-memory copy-data
+// bus. The receiver starts on 7.1 MHz USB, fast AGC, filter 10, shift on at 250 Hz, MHz display.
 class ExchangeTest : public ::testing::Test {
   protected:
     ExchangeTest() {
-        controller.SetMainView(&dialog);
-        dialog.SetController(&controller);
         dialog.SetCopyDataBus(&bus);
-    }
-
-    void SetUp() override {
-        MinimumFrequency = kDefaultMinimumFrequency;
         ProfileSettings& settings = controller.Settings();
         settings.Frequency = 7100000;
         settings.Mode = 1;
@@ -39,10 +28,9 @@ class ExchangeTest : public ::testing::Test {
         settings.PBShift = 250;
         settings.DisplayMHz = 1;
     }
-    void TearDown() override { MinimumFrequency = kDefaultMinimumFrequency; }
 
-    // Loads stations into the list, oldest first, as from a station file (so the list is not
-    // modified), and starts the window: the rows come sorted by frequency, as after every start.
+    // Loads stations, oldest first, as from a station file (so the list is not modified) and
+    // starts the window: the rows come sorted by frequency, as after every start.
     void Start(const std::vector<StationRecord>& oldestFirst = {}) {
         CStationList& stations = controller.Stations();
         std::string file = "240951\r\n1\r\n";
@@ -60,9 +48,7 @@ class ExchangeTest : public ::testing::Test {
             nodes.insert(nodes.begin(), node);
             if (cursor == nullptr) break;
         }
-        dialog.OnInitDialog();
-        clock.RunPending();
-        device.ClearRecords();
+        rig.Start();
         host.messages.clear();
     }
 
@@ -76,11 +62,11 @@ class ExchangeTest : public ::testing::Test {
         return texts;
     }
 
-    // The commands written to the receiver, by their first byte ('N' tuning, 'M' mode, ...).
+    // The commands written to the receiver by their first byte ('N' tuning, 'M' mode, ...).
     std::string CommandLetters() const {
         std::string letters;
-        for (const auto& write : device.writes) {
-            if (!write.empty() && write[0] != 'X' && write[0] != '?') letters += char(write[0]);
+        for (const auto& command : rig.Commands()) {
+            if (!command.empty()) letters += static_cast<char>(command[0]);
         }
         return letters;
     }
@@ -92,12 +78,13 @@ class ExchangeTest : public ::testing::Test {
         return -1;
     }
 
-    ScriptedSerialDevice device;
-    VirtualTimerHost clock;
-    FakeHost host;
-    FakeMainWindow window;
+    MainWindowRig rig;
+    ScriptedSerialDevice& device = rig.device;
+    VirtualTimerHost& clock = rig.clock;
+    FakeHost& host = rig.host;
+    FakeMainWindow& window = rig.window;
+    CReceiverController& controller = rig.controller;
+    CMainDialog& dialog = rig.dialog;
     FakeCopyDataBus bus;
-    CReceiverController controller{device, clock, clock, host};
-    CMainDialog dialog{host, window};
     std::vector<StationNode> nodes;  // of the stations given to Start, oldest first
 };
