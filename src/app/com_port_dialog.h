@@ -6,7 +6,7 @@
 // Asks for the COM port when the profile holds none (template 104). There is no Cancel: closing
 // the dialog any other way than "OK" gives COM1.
 class CComPortDialog : public DialogLogic, public ComPortChooser {
-public:
+  public:
     // host is not owned.
     explicit CComPortDialog(Host& host) : host_(host) {}
 
@@ -17,7 +17,7 @@ public:
     // Runs the dialog; 0 (COM1) .. 3 (COM4).
     int ChooseComPort() override;
 
-private:
+  private:
     Host& host_;
     int index_ = 0;
 };

@@ -36,9 +36,9 @@ CStationCommands::CStationCommands(CReceiverController& controller, Host& host,
 int CStationCommands::SelectedRowOrMessage(const char* purpose) {
     const int row = window_.GetSelectedRow();
     if (row < 0) {
-        host_.MessageBox(std::string("No station selected !\n(Please select a station to be ") +
-                             purpose + ")",
-                         MessageButtons::Ok, MessageIcon::Exclamation);
+        host_.MessageBox(
+            std::string("No station selected !\n(Please select a station to be ") + purpose + ")",
+            MessageButtons::Ok, MessageIcon::Exclamation);
     }
     return row;
 }
@@ -88,9 +88,13 @@ void CStationCommands::OnAdd() {
     window_.SelectRow(0);
 }
 
-void CStationCommands::OnUpdate() { EditSelected("updated", true); }
+void CStationCommands::OnUpdate() {
+    EditSelected("updated", true);
+}
 
-void CStationCommands::OnEdit() { EditSelected("edited", false); }
+void CStationCommands::OnEdit() {
+    EditSelected("edited", false);
+}
 
 void CStationCommands::EditSelected(const char* purpose, bool fromReceiver) {
     controller_.StopContinuousTuning();

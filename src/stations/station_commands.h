@@ -11,7 +11,7 @@ class MainWindowSurface;
 
 // "Tune", "Add", "Upd", "Edit", "Delete" and the header click of the station list view.
 class CStationCommands {
-public:
+  public:
     // None of the arguments is owned.
     CStationCommands(CReceiverController& controller, Host& host, MainWindowSurface& window,
                      CMainDialog& dialog);
@@ -26,7 +26,7 @@ public:
     // Tunes the receiver to the station's values and shows them (also used by the exchange).
     void TuneToStation(const StationRecord& station);
 
-private:
+  private:
     // The selected row; -1 after the "No station selected !" message naming the purpose.
     int SelectedRowOrMessage(const char* purpose);
     // The receiver's current values as a station named name; displayMHz receives the unit.

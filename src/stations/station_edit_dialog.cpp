@@ -15,13 +15,8 @@ constexpr int kMaximumShiftHz = 1000;
 // A field is read from its first 127 characters only.
 constexpr std::size_t kFieldLength = 127;
 
-std::string RangeMessage(const char* format, double low, double high) {
-    char buffer[160];
-    std::snprintf(buffer, sizeof buffer, format, low, high);
-    return buffer;
-}
-
-std::string RangeMessage(const char* format, int low, int high) {
+template <class Bound>
+std::string RangeMessage(const char* format, Bound low, Bound high) {
     char buffer[160];
     std::snprintf(buffer, sizeof buffer, format, low, high);
     return buffer;

@@ -7,7 +7,7 @@
 // The Station dialog (template 111) of "Add", "Upd" and "Edit". The caller sets the members,
 // runs it, and on IDOK reads them back; OK refuses to close until every field is acceptable.
 class CStationEditDialog : public DialogLogic {
-public:
+  public:
     // host is not owned.
     explicit CStationEditDialog(Host& host) : host_(host) {}
 
@@ -16,14 +16,14 @@ public:
     void OnCommand(DialogWindow& window, int id) override;
 
     std::string name;
-    int agcChoice = -1;   // 0 slow .. 2 fast (agc - 1)
-    int modeChoice = -1;  // 0 AM, 1 USB, 2 LSB, 3 CW
-    int displayMHz = 1;   // unit of the frequency field: 1 MHz, 0 kHz
-    int frequency = 0;    // Hz
+    int agcChoice = -1;     // 0 slow .. 2 fast (agc - 1)
+    int modeChoice = -1;    // 0 AM, 1 USB, 2 LSB, 3 CW
+    int displayMHz = 1;     // unit of the frequency field: 1 MHz, 0 kHz
+    int frequency = 0;      // Hz
     int passbandShift = 0;  // Hz
-    int filter = 0;       // FilterTable row = position in the filter box
+    int filter = 0;         // FilterTable row = position in the filter box
 
-private:
+  private:
     void OnOk(DialogWindow& window);
     // Reads the field as a number; false (after the message, with the focus there) when
     // characters are left over.

@@ -47,12 +47,23 @@ void CStationFileDialog::OnInitDialog(DialogWindow&) {}
 
 void CStationFileDialog::OnCommand(DialogWindow& window, int id) {
     switch (id) {
-        case IDC_FILE_NEW: OnNew(window); break;
-        case IDC_FILE_OPEN: OnOpen(window); break;
-        case IDC_FILE_SAVE: OnSave(window); break;
-        case IDC_FILE_SAVE_AS: OnSaveAs(window); break;
-        case IDCANCEL: window.EndDialog(IDCANCEL); break;
-        default: break;
+        case IDC_FILE_NEW:
+            OnNew(window);
+            break;
+        case IDC_FILE_OPEN:
+            OnOpen(window);
+            break;
+        case IDC_FILE_SAVE:
+            OnSave(window);
+            break;
+        case IDC_FILE_SAVE_AS:
+            OnSaveAs(window);
+            break;
+        case IDCANCEL:
+            window.EndDialog(IDCANCEL);
+            break;
+        default:
+            break;
     }
 }
 

@@ -9,10 +9,9 @@ class CReceiverController;
 // The Station File dialog (template 112): New, Open, Save, Save as. Each command closes the
 // dialog with IDOK, carried out or not, so the user gives one command per opening.
 class CStationFileDialog : public DialogLogic {
-public:
+  public:
     // path and modified are the list's state when the dialog opens; neither reference is owned.
-    CStationFileDialog(CReceiverController& controller, Host& host, std::string path,
-                       int modified);
+    CStationFileDialog(CReceiverController& controller, Host& host, std::string path, int modified);
 
     int TemplateId() const override { return IDD_STATION_FILE; }
     void OnInitDialog(DialogWindow& window) override;
@@ -23,7 +22,7 @@ public:
     void OnSave(DialogWindow& window);
     void OnSaveAs(DialogWindow& window);
 
-private:
+  private:
     // Asks whether to save a modified list first. False when the user cancelled the file dialog
     // (the command ends); otherwise saveFirst and saveName say what to do.
     bool SaveIfModified(int& saveFirst, std::string& saveName);

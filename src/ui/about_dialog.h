@@ -9,7 +9,7 @@ class CReceiverController;
 // The About box (template 100): program version, the receiver's firmware version, and the
 // main window's one-key commands in brief.
 class CAboutDialog : public DialogLogic {
-public:
+  public:
     int TemplateId() const override { return IDD_ABOUTBOX; }
     void OnInitDialog(DialogWindow& window) override;
     void OnCommand(DialogWindow& window, int id) override;

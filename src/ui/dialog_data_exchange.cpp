@@ -7,8 +7,12 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t SkipBlanks(const std::string& text, std::size_t i) {
     while (i < text.size() && IsBlank(text[i])) ++i;
@@ -38,14 +42,31 @@ bool ParseWholeNumber(const std::string& text, double& value) {
     return ReadDecimalPrefix(text, value, consumed) && SkipBlanks(text, consumed) == text.size();
 }
 
-std::string Between(const char* kind, const std::string& low, const std::string& high) {
-    return std::string("Please enter ") + kind + " between " + low + " and " + high + ".";
-}
-
 bool Fail(DialogWindow& window, Host& host, int id, const std::string& message) {
     host.MessageBox(message, MessageButtons::Ok, MessageIcon::Exclamation);
     window.SetFocus(id);
     return false;
+}
+
+// kind names the value in the messages: "an integer", "a number".
+template <class Value, class Parse, class Format>
+bool ExchangeField(DialogWindow& window, Host& host, int id, Value minimum, Value maximum,
+                   Value& value, const char* kind, Parse parse, Format format) {
+    Value read{};
+    if (!parse(window.GetText(id), read)) {
+        return Fail(window, host, id, std::string("Please enter ") + kind + ".");
+    }
+    if (!(read >= minimum && read <= maximum)) {
+        return Fail(window, host, id,
+                    std::string("Please enter ") + kind + " between " + format(minimum) + " and " +
+                        format(maximum) + ".");
+    }
+    value = read;
+    return true;
+}
+
+std::string IntegerText(int value) {
+    return std::to_string(value);
 }
 
 }  // namespace
@@ -58,28 +79,12 @@ std::string ExchangeNumberText(double value) {
 
 bool ExchangeInteger(DialogWindow& window, Host& host, int id, int minimum, int maximum,
                      int& value) {
-    int read = 0;
-    if (!ParseWholeInteger(window.GetText(id), read)) {
-        return Fail(window, host, id, "Please enter an integer.");
-    }
-    if (read < minimum || read > maximum) {
-        return Fail(window, host, id,
-                    Between("an integer", std::to_string(minimum), std::to_string(maximum)));
-    }
-    value = read;
-    return true;
+    return ExchangeField(window, host, id, minimum, maximum, value, "an integer", ParseWholeInteger,
+                         IntegerText);
 }
 
 bool ExchangeNumber(DialogWindow& window, Host& host, int id, double minimum, double maximum,
                     double& value) {
-    double read = 0;
-    if (!ParseWholeNumber(window.GetText(id), read)) {
-        return Fail(window, host, id, "Please enter a number.");
-    }
-    if (!(read >= minimum && read <= maximum)) {
-        return Fail(window, host, id,
-                    Between("a number", ExchangeNumberText(minimum), ExchangeNumberText(maximum)));
-    }
-    value = read;
-    return true;
+    return ExchangeField(window, host, id, minimum, maximum, value, "a number", ParseWholeNumber,
+                         ExchangeNumberText);
 }

@@ -1,8 +1,9 @@
+#include "app/com_port_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/com_port_dialog.h"
 #include "support/fake_host.h"
 #include "support/scripted_dialog.h"
 
@@ -16,7 +17,7 @@ struct ChoiceCase {
 };
 
 class ComPortDialogTest : public ::testing::TestWithParam<ChoiceCase> {
-protected:
+  protected:
     FakeHost host;
     FakeDialogWindow shown;
     CComPortDialog dialog{host};
@@ -36,14 +37,14 @@ TEST_P(ComPortDialogTest, OnlyOkTakesTheSelection) {
     EXPECT_EQ(shown.endResult, c.button);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Choices, ComPortDialogTest,
-    ::testing::Values(ChoiceCase{"OkOnCom3", IDC_CHOOSE_COM3, IDOK, 2},
-                      ChoiceCase{"OkOnCom2", IDC_CHOOSE_COM2, IDOK, 1},
-                      ChoiceCase{"OkOnCom4", IDC_CHOOSE_COM4, IDOK, 3},
-                      ChoiceCase{"OkWithoutChange", 0, IDOK, 0},
-                      ChoiceCase{"ClosedAfterChoosingCom3", IDC_CHOOSE_COM3, IDCANCEL, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Choices, ComPortDialogTest,
+                         ::testing::Values(ChoiceCase{"OkOnCom3", IDC_CHOOSE_COM3, IDOK, 2},
+                                           ChoiceCase{"OkOnCom2", IDC_CHOOSE_COM2, IDOK, 1},
+                                           ChoiceCase{"OkOnCom4", IDC_CHOOSE_COM4, IDOK, 3},
+                                           ChoiceCase{"OkWithoutChange", 0, IDOK, 0},
+                                           ChoiceCase{"ClosedAfterChoosingCom3", IDC_CHOOSE_COM3,
+                                                      IDCANCEL, 0}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ComPortDialog, EachAskingStartsAgainAtCom1) {
     FakeHost host;

@@ -1,10 +1,11 @@
+#include "platform/posix/serial_device_list.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "platform/posix/serial_device_list.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -12,19 +13,17 @@ namespace {
 using Paths = std::vector<std::string>;
 
 class SerialDeviceListTest : public ::testing::Test {
-protected:
-    void Touch(const std::string& name) {
-        ASSERT_TRUE(WriteWholeFile(dir.File(name), "")) << name;
-    }
+  protected:
+    void Touch(const std::string& name) { ASSERT_TRUE(WriteWholeFile(dir.File(name), "")) << name; }
 
     TempDir dir;
 };
 
 TEST_F(SerialDeviceListTest, StableNamesFirstThenUsbAcmAndBuiltInPortsInNumericOrder) {
     std::filesystem::create_directories(dir.File("serial/by-id"));
-    for (const char* name : {"ttyS10", "ttyS2", "ttyACM0", "ttyUSB10", "ttyUSB2", "tty1",
-                             "ttyS", "ttySX", "ttyUSB0.lock", "console", "serial/by-id/usb-B",
-                             "serial/by-id/usb-A"}) {
+    for (const char* name :
+         {"ttyS10", "ttyS2", "ttyACM0", "ttyUSB10", "ttyUSB2", "tty1", "ttyS", "ttySX",
+          "ttyUSB0.lock", "console", "serial/by-id/usb-B", "serial/by-id/usb-A"}) {
         Touch(name);
     }
     const std::string d = dir.Path();

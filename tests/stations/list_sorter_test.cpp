@@ -1,9 +1,10 @@
+#include "stations/list_sorter.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "stations/list_sorter.h"
 #include "support/fake_main_window.h"
 #include "ui/frequency_text.h"
 
@@ -12,7 +13,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 class ListSorterTest : public ::testing::Test {
-protected:
+  protected:
     // One row per text, each in both columns; the row's data tells where it came from.
     void Fill(const Texts& texts) {
         for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -40,9 +41,11 @@ protected:
 TEST_F(ListSorterTest, NumbersSortByTheirLeadingValueWithZeroForNone) {
     Fill({" 7100.000", "  600.000", "none", "15000.000", " -3", "2.5e3 kHz"});
     CListSorter(window, 0).Sort(true, CListSorter::kNumber);
-    EXPECT_EQ(Column(0), (Texts{" -3", "none", "  600.000", "2.5e3 kHz", " 7100.000", "15000.000"}));
+    EXPECT_EQ(Column(0),
+              (Texts{" -3", "none", "  600.000", "2.5e3 kHz", " 7100.000", "15000.000"}));
     CListSorter(window, 0).Sort(false, CListSorter::kNumber);
-    EXPECT_EQ(Column(0), (Texts{"15000.000", " 7100.000", "2.5e3 kHz", "  600.000", "none", " -3"}));
+    EXPECT_EQ(Column(0),
+              (Texts{"15000.000", " 7100.000", "2.5e3 kHz", "  600.000", "none", " -3"}));
 }
 
 TEST_F(ListSorterTest, RowsWithEqualKeysKeepTheirOrderInBothDirections) {
@@ -58,8 +61,7 @@ TEST_F(ListSorterTest, TextFoldsOnlyTheLettersAToZ) {
     // come first; a character above 0x7F counts by its 8-bit code, after 'z'.
     Fill({"zeta", "\xE9t\xE9", "Bravo", "[x]", "alpha", "ALPHA", "bravo"});
     CListSorter(window, 1).Sort(true, CListSorter::kText);
-    EXPECT_EQ(Column(1),
-              (Texts{"[x]", "alpha", "ALPHA", "Bravo", "bravo", "zeta", "\xE9t\xE9"}));
+    EXPECT_EQ(Column(1), (Texts{"[x]", "alpha", "ALPHA", "Bravo", "bravo", "zeta", "\xE9t\xE9"}));
 }
 
 TEST_F(ListSorterTest, ShorterTextComesBeforeItsLongerForm) {
@@ -80,8 +82,8 @@ TEST_F(ListSorterTest, SortingKeepsEachRowWithItsDataAndTheSelection) {
 }
 
 TEST_F(ListSorterTest, KilohertzAndMegahertzTextsGiveTheSameOrder) {
-    const std::vector<int> frequenciesHz = {9580000, 100000, 15000000, 6075000, 999999,
-                                            29999999, 1000000, 6074999};
+    const std::vector<int> frequenciesHz = {9580000, 100000,   15000000, 6075000,
+                                            999999,  29999999, 1000000,  6074999};
     std::vector<std::vector<int>> orders;
     for (int displayMHz : {0, 1}) {
         window.DeleteAllRows();

@@ -1,3 +1,5 @@
+#include "stations/station_commands.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "controller/receiver_controller.h"
-#include "stations/station_commands.h"
 #include "stations/station_edit_dialog.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
@@ -16,7 +17,7 @@ namespace {
 using Bytes = ScriptedSerialDevice::Bytes;
 
 class StationCommandsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { rig.Start(); }
 
     // The stations as loaded from a file (so not modified), in the list view as the program
@@ -45,6 +46,15 @@ protected:
     // The edit dialog is shown and the user presses OK in it unchanged (or as user says).
     void EditDialogAnswers(DialogUser user) { rig.host.modalHandler = ShowDialogIn(shown, user); }
 
+    static void ExpectValues(const StationRecord& actual, const StationRecord& expected) {
+        EXPECT_EQ(actual.name, expected.name);
+        EXPECT_EQ(actual.frequency, expected.frequency);
+        EXPECT_EQ(actual.mode, expected.mode);
+        EXPECT_EQ(actual.agc, expected.agc);
+        EXPECT_EQ(actual.filter, expected.filter);
+        EXPECT_EQ(actual.passbandShift, expected.passbandShift);
+    }
+
     MainWindowRig rig;
     CStationCommands commands{rig.controller, rig.host, rig.window, rig.dialog};
     FakeDialogWindow shown;
@@ -64,13 +74,7 @@ TEST_F(StationCommandsTest, AddPutsTheNewRowOnTopSelectedUntilTheNextSort) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"High", "Low", "Mid"}));
     EXPECT_EQ(rig.window.GetSelectedRow(), 0);
     EXPECT_EQ(rig.window.rows[0].frequencyText, "15000.000");
-    const StationRecord added = rig.StationAt(0);
-    EXPECT_EQ(added.name, "High");
-    EXPECT_EQ(added.frequency, 15000000);
-    EXPECT_EQ(added.mode, 1);
-    EXPECT_EQ(added.agc, 3);
-    EXPECT_EQ(added.filter, 20);
-    EXPECT_EQ(added.passbandShift, 300);
+    ExpectValues(rig.StationAt(0), StationRecord("High", 15000000, 1, 3, 20, 300));
     EXPECT_EQ(rig.controller.Stations().IsModified(), 1);
 
     commands.OnHeaderClick(0);
@@ -179,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(Shifts, StationTuneTest,
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(StationCommandsTest, UpdateOffersTheStationsNameAndKeepsTheRowInPlace) {
-    Show({StationRecord("First", 6000000, 0, 2, 28, 0), StationRecord("Second", 7000000, 0, 2, 28, 0),
+    Show({StationRecord("First", 6000000, 0, 2, 28, 0),
+          StationRecord("Second", 7000000, 0, 2, 28, 0),
           StationRecord("Third", 8000000, 0, 2, 28, 0)});
     rig.window.SelectRow(1);
     const StationNode node = rig.window.GetRowData(1);
@@ -193,13 +198,7 @@ TEST_F(StationCommandsTest, UpdateOffersTheStationsNameAndKeepsTheRowInPlace) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"First", "Second", "Third"}));
     EXPECT_EQ(rig.window.GetRowData(1), node);
     EXPECT_EQ(rig.window.rows[1].frequencyText, "21500.000");
-    const StationRecord updated = rig.StationAt(1);
-    EXPECT_EQ(updated.name, "Second");
-    EXPECT_EQ(updated.frequency, 21500000);
-    EXPECT_EQ(updated.mode, 1);
-    EXPECT_EQ(updated.agc, 3);
-    EXPECT_EQ(updated.filter, 30);
-    EXPECT_EQ(updated.passbandShift, 0);
+    ExpectValues(rig.StationAt(1), StationRecord("Second", 21500000, 1, 3, 30, 0));
 }
 
 TEST_F(StationCommandsTest, EditOffersTheStationsOwnValuesAndStoresTheEditedOnes) {
@@ -224,10 +223,7 @@ TEST_F(StationCommandsTest, EditOffersTheStationsOwnValuesAndStoresTheEditedOnes
     // The empty name is stored as one blank, and the row shows it.
     EXPECT_EQ(rig.window.rows[0].name, " ");
     EXPECT_EQ(rig.window.rows[0].frequencyText, " 9590.000");
-    const StationRecord edited = rig.StationAt(0);
-    EXPECT_EQ(edited.name, " ");
-    EXPECT_EQ(edited.frequency, 9590000);
-    EXPECT_EQ(edited.passbandShift, -120);
+    ExpectValues(rig.StationAt(0), StationRecord(" ", 9590000, 2, 1, 7, -120));
     // The receiver was not asked and not changed.
     EXPECT_EQ(rig.controller.Settings().Frequency, 15000000);
 }

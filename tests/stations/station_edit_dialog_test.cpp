@@ -1,10 +1,11 @@
+#include "stations/station_edit_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "app/minimum_frequency.h"
-#include "stations/station_edit_dialog.h"
 #include "support/fake_host.h"
 #include "support/scripted_dialog.h"
 
@@ -13,7 +14,7 @@ namespace {
 constexpr const char* kIllegal = "Illegal Input !\n(Please enter a number)";
 
 class StationEditDialogTest : public ::testing::Test {
-protected:
+  protected:
     StationEditDialogTest() {
         MinimumFrequency = kDefaultMinimumFrequency;
         dialog.name = "Example";
@@ -126,25 +127,24 @@ TEST_P(StationEditFrequencyTest, FieldIsCheckedForSyntaxAndRange) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, StationEditFrequencyTest,
-    ::testing::Values(
-        FrequencyCase{"BlanksAroundMHz", 1, 100000, " 7.1 ", "", 7100000},
-        FrequencyCase{"CommaIsNoDecimalPoint", 1, 100000, "7,1", kIllegal, 0},
-        FrequencyCase{"LettersAfterNumber", 0, 100000, "7100kHz", kIllegal, 0},
-        FrequencyCase{"NoNumberAtAll", 0, 100000, "abc", kIllegal, 0},
-        FrequencyCase{"FortyMHzAboveRange", 1, 100000, "40",
-                      "Please enter a number between     0.1 and    30.0 !", 0},
-        FrequencyCase{"KHzBelowRange", 0, 100000, "99.999",
-                      "Please enter a number between   100.0 and 30000.0 !", 0},
-        FrequencyCase{"LowMinimumInMHz", 1, 10000, "0.009",
-                      "Please enter a number between     0.0 and    30.0 !", 0},
-        FrequencyCase{"LowMinimumInKHz", 0, 10000, "9",
-                      "Please enter a number between    10.0 and 30000.0 !", 0},
-        FrequencyCase{"EmptyReadsAsZero", 0, 100000, "   ",
-                      "Please enter a number between   100.0 and 30000.0 !", 0},
-        FrequencyCase{"LowerLimitItself", 0, 10000, "10", "", 10000},
-        FrequencyCase{"UpperLimitItself", 1, 100000, "30", "", 30000000},
-        FrequencyCase{"FractionOfAHertzDropped", 0, 100000, "7100.0009", "", 7100000},
-        FrequencyCase{"Exponent", 0, 100000, "1.5e4", "", 15000000}),
+    ::testing::Values(FrequencyCase{"BlanksAroundMHz", 1, 100000, " 7.1 ", "", 7100000},
+                      FrequencyCase{"CommaIsNoDecimalPoint", 1, 100000, "7,1", kIllegal, 0},
+                      FrequencyCase{"LettersAfterNumber", 0, 100000, "7100kHz", kIllegal, 0},
+                      FrequencyCase{"NoNumberAtAll", 0, 100000, "abc", kIllegal, 0},
+                      FrequencyCase{"FortyMHzAboveRange", 1, 100000, "40",
+                                    "Please enter a number between     0.1 and    30.0 !", 0},
+                      FrequencyCase{"KHzBelowRange", 0, 100000, "99.999",
+                                    "Please enter a number between   100.0 and 30000.0 !", 0},
+                      FrequencyCase{"LowMinimumInMHz", 1, 10000, "0.009",
+                                    "Please enter a number between     0.0 and    30.0 !", 0},
+                      FrequencyCase{"LowMinimumInKHz", 0, 10000, "9",
+                                    "Please enter a number between    10.0 and 30000.0 !", 0},
+                      FrequencyCase{"EmptyReadsAsZero", 0, 100000, "   ",
+                                    "Please enter a number between   100.0 and 30000.0 !", 0},
+                      FrequencyCase{"LowerLimitItself", 0, 10000, "10", "", 10000},
+                      FrequencyCase{"UpperLimitItself", 1, 100000, "30", "", 30000000},
+                      FrequencyCase{"FractionOfAHertzDropped", 0, 100000, "7100.0009", "", 7100000},
+                      FrequencyCase{"Exponent", 0, 100000, "1.5e4", "", 15000000}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct ShiftCase {
@@ -175,15 +175,13 @@ TEST_P(StationEditShiftTest, FieldIsCheckedAndTruncatedTowardZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, StationEditShiftTest,
-    ::testing::Values(ShiftCase{"PositiveFraction", "12.7", "", 12},
-                      ShiftCase{"NegativeFraction", "-12.7", "", -12},
-                      ShiftCase{"Empty", "", "", 0},
-                      ShiftCase{"Limit", "-1000", "", -1000},
-                      ShiftCase{"JustAbove", "1000.5",
-                                "Please enter a number between -1000 and  1000 !", 0},
-                      ShiftCase{"FarBelow", "-5000",
-                                "Please enter a number between -1000 and  1000 !", 0},
-                      ShiftCase{"NotANumber", "+-3", kIllegal, 0}),
+    ::testing::Values(
+        ShiftCase{"PositiveFraction", "12.7", "", 12},
+        ShiftCase{"NegativeFraction", "-12.7", "", -12}, ShiftCase{"Empty", "", "", 0},
+        ShiftCase{"Limit", "-1000", "", -1000},
+        ShiftCase{"JustAbove", "1000.5", "Please enter a number between -1000 and  1000 !", 0},
+        ShiftCase{"FarBelow", "-5000", "Please enter a number between -1000 and  1000 !", 0},
+        ShiftCase{"NotANumber", "+-3", kIllegal, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(StationEditDialogTest, ABarAnywhereInTheNameIsRefused) {
@@ -191,8 +189,9 @@ TEST_F(StationEditDialogTest, ABarAnywhereInTheNameIsRefused) {
         host.messages.clear();
         Open();
         TypeAndOk(IDC_EDIT_NAME, name);
-        EXPECT_EQ(Messages(), (std::vector<std::string>{
-                                  "The character \" | \" is not allowed in a station name !"}))
+        EXPECT_EQ(
+            Messages(),
+            (std::vector<std::string>{"The character \" | \" is not allowed in a station name !"}))
             << name;
         EXPECT_EQ(window.endResult, 0);
         EXPECT_EQ(window.focus, IDC_EDIT_NAME);

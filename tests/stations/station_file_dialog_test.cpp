@@ -1,3 +1,5 @@
+#include "stations/station_file_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "controller/receiver_controller.h"
-#include "stations/station_file_dialog.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
 #include "support/station_walk.h"
@@ -20,7 +21,7 @@ constexpr const char* kSaveQuestion =
 constexpr const char* kStationFilter = "Station Files (*.tts)|*.tts||";
 
 class StationFileDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         pathA = dir.File("a.tts");
         pathB = dir.File("b.tts");
@@ -45,6 +46,17 @@ protected:
     void Press(int buttonId) {
         rig.host.modalHandler = ShowDialogIn(shown, ::Press(buttonId));
         RunStationFileDialog(rig.controller, rig.host);
+    }
+    // The options of the one file dialog shown; title, first name and overwrite prompt vary.
+    void ExpectFileDialog(const char* title, const char* initialName, bool overwritePrompt) {
+        ASSERT_EQ(rig.host.fileDialogs.size(), 1u);
+        const FileDialogOptions& options = rig.host.fileDialogs[0];
+        EXPECT_EQ(options.title, title);
+        EXPECT_EQ(options.initialName, initialName);
+        EXPECT_EQ(options.defaultExtension, "tts");
+        EXPECT_EQ(options.filter, kStationFilter);
+        EXPECT_EQ(options.overwritePrompt, overwritePrompt);
+        EXPECT_TRUE(options.hideReadOnly);
     }
     std::string Label() { return rig.window.GetText(IDC_STATION_FILE_NAME); }
     std::string CurrentFile() { return rig.controller.Settings().StationFile; }
@@ -102,14 +114,7 @@ TEST_F(StationFileDialogTest, NewAnsweredYesWithoutAFileAndSaveCancelledChangesN
     rig.window.SetText(IDC_STATION_FILE_NAME, "untouched");
     Press(IDC_FILE_NEW);
     EXPECT_EQ(shown.endResult, IDOK);
-    ASSERT_EQ(rig.host.fileDialogs.size(), 1u);
-    const FileDialogOptions& options = rig.host.fileDialogs[0];
-    EXPECT_EQ(options.title, "ZORIVAN Save Station File");
-    EXPECT_EQ(options.initialName, "Stationfile.tts");
-    EXPECT_EQ(options.defaultExtension, "tts");
-    EXPECT_EQ(options.filter, kStationFilter);
-    EXPECT_TRUE(options.overwritePrompt);
-    EXPECT_TRUE(options.hideReadOnly);
+    ExpectFileDialog("ZORIVAN Save Station File", "Stationfile.tts", true);
     EXPECT_EQ(StationLines(Stations()), before);
     EXPECT_EQ(Stations().IsModified(), 1);
     EXPECT_EQ(rig.window.RowCount(), 2);
@@ -147,13 +152,7 @@ TEST_F(StationFileDialogTest, OpenAnsweredYesSavesToTheOldFileAndLoadsTheChosenO
     rig.host.QueueAnswer(IDYES);
     rig.host.QueueFile(pathB);
     Press(IDC_FILE_OPEN);
-    ASSERT_EQ(rig.host.fileDialogs.size(), 1u);
-    const FileDialogOptions& options = rig.host.fileDialogs[0];
-    EXPECT_EQ(options.title, "ZORIVAN Open Station File");
-    EXPECT_EQ(options.initialName, "");
-    EXPECT_EQ(options.defaultExtension, "tts");
-    EXPECT_EQ(options.filter, kStationFilter);
-    EXPECT_FALSE(options.overwritePrompt);
+    ExpectFileDialog("ZORIVAN Open Station File", "", false);
     EXPECT_EQ(ReadWholeFile(pathA), written);
     EXPECT_EQ(StationLines(Stations()), (Lines{"From B|9580000|0|2|28|0"}));
     EXPECT_EQ(Stations().IsModified(), 0);
@@ -197,8 +196,7 @@ TEST_F(StationFileDialogTest, SaveWithoutAFileAsksForOneWithTheDefaultName) {
     ModifiedList("");
     rig.host.QueueFile(pathA);
     Press(IDC_FILE_SAVE);
-    ASSERT_EQ(rig.host.fileDialogs.size(), 1u);
-    EXPECT_EQ(rig.host.fileDialogs[0].initialName, "Stationfile.tts");
+    ExpectFileDialog("ZORIVAN Save Station File", "Stationfile.tts", true);
     EXPECT_EQ(ReadWholeFile(pathA), Stations().Serialize());
     EXPECT_EQ(Stations().IsModified(), 0);
     EXPECT_EQ(CurrentFile(), pathA);
@@ -220,12 +218,7 @@ TEST_F(StationFileDialogTest, SaveAsTakesTheNameAsTheHostCompletesIt) {
     const std::string typed = dir.File("mylist");
     rig.host.QueueFile(typed);
     Press(IDC_FILE_SAVE_AS);
-    ASSERT_EQ(rig.host.fileDialogs.size(), 1u);
-    const FileDialogOptions& options = rig.host.fileDialogs[0];
-    EXPECT_EQ(options.title, "ZORIVAN Save Station File");
-    EXPECT_EQ(options.initialName, "");
-    EXPECT_EQ(options.defaultExtension, "tts");
-    EXPECT_TRUE(options.overwritePrompt);
+    ExpectFileDialog("ZORIVAN Save Station File", "", true);
     EXPECT_EQ(ReadWholeFile(typed), Stations().Serialize());
     EXPECT_EQ(CurrentFile(), typed);
     EXPECT_EQ(Label(), "mylist");
@@ -269,11 +262,11 @@ struct ExitCase {
     const char* name;
     bool modified;
     bool hasFile;
-    int answer;          // to the save question
-    bool chooseFile;     // in the save dialog, when one is shown
-    int questions;       // expected
-    int fileDialogs;     // expected
-    bool savedToA;       // expected
+    int answer;       // to the save question
+    bool chooseFile;  // in the save dialog, when one is shown
+    int questions;    // expected
+    int fileDialogs;  // expected
+    bool savedToA;    // expected
 };
 
 class SaveOnExitTest : public StationFileDialogTest,

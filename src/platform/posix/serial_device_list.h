@@ -9,10 +9,10 @@
 // /dev/serial/by-id first, as they say which adapter is which, then ttyUSB*, ttyACM* and ttyS*,
 // each group in numeric order.
 class PosixSerialDeviceLister : public SerialDeviceLister {
-public:
+  public:
     explicit PosixSerialDeviceLister(std::string deviceDirectory = "/dev");
     std::vector<std::string> List() override;
 
-private:
+  private:
     std::string deviceDirectory_;
 };
