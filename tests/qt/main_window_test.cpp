@@ -52,12 +52,14 @@ protected:
         }
     }
 
+    // A wheel turn over a control that does not use it, as it arrives at the window. (Qt passes
+    // only real wheel events on from a control to its parents, not ones a test sends.)
     void Wheel(QWidget* over, int delta) {
-        const QPoint inside = over->rect().center();
-        QWheelEvent event(QPointF(inside), QPointF(over->mapToGlobal(inside)), QPoint(),
+        const QPoint inside = over->mapTo(&window, over->rect().center());
+        QWheelEvent event(QPointF(inside), QPointF(window.mapToGlobal(inside)), QPoint(),
                           QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
                           false);
-        QApplication::sendEvent(over, &event);
+        QApplication::sendEvent(&window, &event);
     }
 
     std::vector<Bytes> Commands(std::uint8_t letter) const {
@@ -196,6 +198,14 @@ TEST_F(MainWindowTest, CapitalTStepsUpAndCtrlVTogglesTheVolume) {
     EXPECT_EQ(controller.Settings().VolumeOn, 0);
     EXPECT_FALSE(Button(IDC_VOLUME_ON)->isChecked());
     EXPECT_TRUE(window.FrequencyEntry()->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, F1OpensTheAboutBoxFromAnyControl) {
+    window.StationList()->setFocus();
+    QTest::keyClick(window.StationList(), Qt::Key_F1);
+
+    ASSERT_EQ(host.modalTemplates.size(), 1u);
+    EXPECT_EQ(host.modalTemplates[0], IDD_ABOUTBOX);
 }
 
 TEST_F(MainWindowTest, OtherCharactersReachTheFocusedControl) {

@@ -140,7 +140,7 @@ void BuildConfiguration(TemplateBuilder& b) {
         QRadioButton* radio = b.Radio(radioIds[i], QStringLiteral("COM %1").arg(i + 1));
         QComboBox* path = b.Combo(pathIds[i], true);
         path->setAccessibleName(QObject::tr("Device of COM %1").arg(i + 1));
-        path->setMinimumContentsLength(14);
+        path->setMinimumContentsLength(18);
         portGrid->addWidget(radio, i / 2, (i % 2) * 2);
         portGrid->addWidget(path, i / 2, (i % 2) * 2 + 1);
     }

@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStyle>
 #include <QSlider>
 #include <QTreeWidget>
@@ -475,10 +474,6 @@ void MainWindow::ConnectEvents() {
     connect(stations_, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (dialog_ != nullptr) dialog_->OnListDoubleClick();
     });
-    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(about, &QShortcut::activated, this, [this] {
-        if (dialog_ != nullptr) dialog_->OnAbout();
-    });
     // Character keys are commands whichever control has the focus, so they are caught before
     // any control sees them.
     qApp->installEventFilter(this);
@@ -530,6 +525,10 @@ bool MainWindow::HandleKey(QWidget* receiver, QKeyEvent* event) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             return false;  // the dialog's own keys
+        case Qt::Key_F1:
+            // The About entry's key: the window menu is out of reach without a mouse.
+            dialog_->OnAbout();
+            return true;
         default:
             break;
     }

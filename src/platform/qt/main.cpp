@@ -1,0 +1,81 @@
+// ZORIVAN: control program for the Ten-Tec RX-320 shortwave receiver.
+//
+// The program takes no arguments. For tests and demonstrations two environment variables exist:
+//   ZORIVAN_PROFILE=<file>     use this profile instead of ~/.config/zorivan.INI
+//   ZORIVAN_SCREENSHOT=<png>   save the main window to this file once it has run for a moment
+//                              (ZORIVAN_SCREENSHOT_DELAY_MS, default 2000)
+
+#include <cstdlib>
+#include <string>
+
+#include <QApplication>
+#include <QIcon>
+
+#include "app/com_port_dialog.h"
+#include "app/ini_profile.h"
+#include "controller/receiver_controller.h"
+#include "platform/posix/posix_serial_device.h"
+#include "platform/posix/profile_location.h"
+#include "platform/qt/main_window.h"
+#include "platform/qt/qt_copy_data_bus.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/qt_timer_host.h"
+#include "platform/qt/screenshot_request.h"
+#include "platform/qt/system_utc_clock.h"
+#include "ui/main_dialog.h"
+
+namespace {
+
+std::string ProfilePath() {
+    const char* chosen = std::getenv("ZORIVAN_PROFILE");
+    return chosen != nullptr && *chosen != '\0' ? std::string(chosen)
+                                                : DefaultProfilePath("zorivan");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zorivan"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zorivan.png")));
+    // The run ends with the main window's exit sequence, not when some window closes (the COM
+    // port question closes before the main window opens).
+    application.setQuitOnLastWindowClosed(false);
+
+    IniProfileStore profile(ProfilePath());
+    QtHost host;
+    CComPortDialog comPortDialog(host);
+    PosixSerialDevice device;
+    QtTimerHost timers;
+    SystemUtcClock clock;
+    CReceiverController controller(device, timers, clock, host);
+    MainWindow window;
+    CMainDialog dialog(host, window);
+    window.SetDialog(&dialog);
+    dialog.SetController(&controller);
+    controller.SetMainView(&dialog);
+    // The exchange with the station-database program; without a usable bus directory the
+    // program runs on and only the exchange is missing.
+    QtCopyDataBus exchange(window, dialog);
+    exchange.Open();
+    dialog.SetCopyDataBus(&exchange.Bus());
+
+    // Settings and stations first: the COM-port question, and a station file that cannot be
+    // read, are answered before the main window is there.
+    controller.LoadSettingsAndStations(profile, comPortDialog);
+
+    host.SetParentWindow(&window);
+    // exit, not quit: quit would first ask every window to close, and the main window answers a
+    // close with the exit question.
+    QObject::connect(&window, &QDialog::finished, &application, [] { QCoreApplication::exit(0); });
+    window.show();
+    dialog.OnInitDialog();
+    ScheduleScreenshotFromEnvironment(window);
+    if (!window.Ended()) {
+        QApplication::exec();
+    }
+
+    window.SetDialog(nullptr);
+    controller.SaveSettingsAndFreeStations(profile);
+    return EXIT_SUCCESS;
+}
