@@ -70,6 +70,17 @@ TEST_F(ListSorterTest, ShorterTextComesBeforeItsLongerForm) {
     EXPECT_EQ(Column(1), (Texts{"radio", "Radio N", "Radio Nord"}));
 }
 
+TEST_F(ListSorterTest, SortingKeepsEachRowWithItsDataAndTheSelection) {
+    window.InsertRow(0, " 9000.000", "B", &records[0]);
+    window.InsertRow(1, " 6000.000", "A", &records[1]);
+    window.SelectRow(0);
+    CListSorter(window, 0).Sort(true, CListSorter::kNumber);
+    EXPECT_EQ(window.rows[0].node, &records[1]);
+    EXPECT_EQ(window.rows[0].name, "A");
+    EXPECT_EQ(window.rows[1].node, &records[0]);
+    EXPECT_EQ(window.GetSelectedRow(), 1);
+}
+
 TEST_F(ListSorterTest, KilohertzAndMegahertzTextsGiveTheSameOrder) {
     const std::vector<int> frequenciesHz = {9580000, 100000,   15000000, 6075000,
                                             999999,  29999999, 1000000,  6074999};
@@ -84,6 +95,14 @@ TEST_F(ListSorterTest, KilohertzAndMegahertzTextsGiveTheSameOrder) {
     }
     EXPECT_EQ(orders[0], (std::vector<int>{1, 4, 6, 7, 3, 0, 2, 5}));
     EXPECT_EQ(orders[1], orders[0]);
+}
+
+TEST_F(ListSorterTest, AnEmptyViewAndAnUnknownKindChangeNothing) {
+    CListSorter(window, 0).Sort(true, CListSorter::kNumber);
+    EXPECT_EQ(window.RowCount(), 0);
+    Fill({"b", "a"});
+    CListSorter(window, 1).Sort(true, 3);
+    EXPECT_EQ(Column(1), (Texts{"b", "a"}));
 }
 
 }  // namespace

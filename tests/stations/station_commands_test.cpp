@@ -112,6 +112,27 @@ TEST_F(StationCommandsTest, TwoClicksOnOneHeaderBothSortAscending) {
     }
 }
 
+TEST_F(StationCommandsTest, NamesDifferingOnlyInCaseSortSideBySide) {
+    Show({StationRecord("radio nord", 6000000, 0, 2, 28, 0),
+          StationRecord("Radio Mitte", 7000000, 0, 2, 28, 0),
+          StationRecord("RADIO NORD", 8000000, 0, 2, 28, 0),
+          StationRecord("Radio Ost", 9000000, 0, 2, 28, 0)});
+    commands.OnHeaderClick(1);
+    const std::vector<std::string> names = Names();
+    EXPECT_EQ(names[0], "Radio Mitte");
+    EXPECT_EQ(names[3], "Radio Ost");
+}
+
+TEST_F(StationCommandsTest, AfterAUnitChangeTheRowsShowTheNewUnitInTheSameOrder) {
+    Show({StationRecord("a", 7100000, 0, 2, 28, 0), StationRecord("b", 999000, 0, 2, 28, 0),
+          StationRecord("c", 15000000, 0, 2, 28, 0)});
+    const std::vector<std::string> kHzOrder = Names();
+    rig.controller.Settings().DisplayMHz = 1;
+    rig.controller.RefreshStationList();
+    EXPECT_EQ(Names(), kHzOrder);
+    EXPECT_EQ(rig.window.rows[1].frequencyText, " 7.100000");
+}
+
 struct TuneCase {
     const char* name;
     int shiftHz;

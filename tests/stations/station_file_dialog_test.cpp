@@ -162,6 +162,15 @@ TEST_F(StationFileDialogTest, OpenAnsweredYesSavesToTheOldFileAndLoadsTheChosenO
     EXPECT_EQ(rig.window.rows[0].name, "From B");
 }
 
+TEST_F(StationFileDialogTest, OpenAnsweredNoLoadsWithoutSaving) {
+    ModifiedList(pathA);
+    rig.host.QueueAnswer(IDNO);
+    rig.host.QueueFile(pathB);
+    Press(IDC_FILE_OPEN);
+    EXPECT_FALSE(Exists(pathA));
+    EXPECT_EQ(StationLines(Stations()), (Lines{"From B|9580000|0|2|28|0"}));
+}
+
 TEST_F(StationFileDialogTest, OpenOfAFileWithTheWrongMagicLeavesAnEmptyListUnderItsName) {
     UnmodifiedList(pathA);
     const std::string wrong = dir.File("wrong.tts");
@@ -216,6 +225,14 @@ TEST_F(StationFileDialogTest, SaveAsTakesTheNameAsTheHostCompletesIt) {
     EXPECT_FALSE(Exists(pathA));
 }
 
+TEST_F(StationFileDialogTest, SaveAsCancelledKeepsTheCurrentFile) {
+    UnmodifiedList(pathA);
+    Press(IDC_FILE_SAVE_AS);
+    EXPECT_EQ(shown.endResult, IDOK);
+    EXPECT_EQ(CurrentFile(), pathA);
+    EXPECT_FALSE(Exists(pathA));
+}
+
 TEST_F(StationFileDialogTest, CancelDoesNothing) {
     ModifiedList(pathA);
     Press(IDCANCEL);
@@ -230,6 +247,15 @@ TEST_F(StationFileDialogTest, OpeningTheDialogStopsContinuousTuning) {
     Press(IDCANCEL);
     EXPECT_FALSE(rig.clock.IsRunning(kRepeatTimer));
     EXPECT_EQ(rig.host.modalTemplates, (std::vector<int>{IDD_STATION_FILE}));
+}
+
+TEST_F(StationFileDialogTest, TheDialogGoesByTheModifiedFlagItWasOpenedWith) {
+    ModifiedList(pathA);
+    CStationFileDialog dialog(rig.controller, rig.host, pathA, 0);
+    FakeDialogWindow window;
+    dialog.OnCommand(window, IDC_FILE_NEW);
+    EXPECT_TRUE(rig.host.messages.empty());
+    EXPECT_EQ(window.endResult, IDOK);
 }
 
 struct ExitCase {

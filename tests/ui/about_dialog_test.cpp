@@ -42,6 +42,12 @@ TEST_F(RunAboutTest, ASilentReceiverIsNamedAndTheBoxStillOpens) {
     EXPECT_EQ(shown.GetText(IDC_ABOUT_VERSION), "1.30-1");
 }
 
+TEST(FirmwareVersionText, RightAlignsTheVersionInFivePlaces) {
+    EXPECT_EQ(FirmwareVersionText(0, 103), "RX-320 Firmware Version:    1.03");
+    EXPECT_EQ(FirmwareVersionText(0, 1234), "RX-320 Firmware Version:   12.34");
+    EXPECT_EQ(FirmwareVersionText(2, 103), "RX-320 does not respond, please check.");
+}
+
 // Every key the main window answers to is named in the About box's last line.
 TEST(AboutKeysText, NamesEveryOneKeyCommand) {
     const std::string text = kAboutKeysText;
