@@ -81,6 +81,26 @@ TEST_F(ExchangeSocketTest, ZelReachesAPartnerWhoseTitleBeginsWithBlanks) {
                             [](std::uint8_t byte) { return byte == 0; }));
 }
 
+TEST_F(ExchangeSocketTest, TuneAndStationMessagesFromThePartnerArrive) {
+    Start({StationRecord("Stored", 6075000, 0, 1, 28, 0)});
+    LocalSocketBus partner;
+    ASSERT_EQ(partner.Open(Directory()), 0);
+    ServeWhile([&] {
+        BusWindow target;
+        ASSERT_TRUE(FindProgramWindow(partner, "ZORIVAN", target));
+        std::int32_t result = -1;
+        const Bytes tune = WriteExchangeBlock(2, 9580000, {});
+        ASSERT_TRUE(partner.SendCopyData(target.address, 1002, tune.data(), tune.size(), result));
+        const Bytes station = WriteExchangeBlock(3, 11700000, {"W", "X", "Y", "Z"});
+        ASSERT_TRUE(
+            partner.SendCopyData(target.address, 2003, station.data(), station.size(), result));
+        EXPECT_EQ(result, 0);
+    });
+    EXPECT_EQ(controller.Settings().Frequency, 11700000);
+    EXPECT_EQ(window.rows[0].name, "W (X), Y, Z");
+    EXPECT_EQ(window.GetSelectedRow(), 0);
+}
+
 // Many messages, most of them nonsense: random values and blocks of random length and content,
 // "|" and line breaks included. None may crash the program, slip a separator into the station
 // list, or tune outside the receiver's range.

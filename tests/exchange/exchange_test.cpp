@@ -135,6 +135,18 @@ TEST_F(ExchangeTest, AStationOnTheFrequencyIsTunedTheNewerOfTwoWinning) {
     EXPECT_TRUE(host.messages.empty());
 }
 
+TEST_F(ExchangeTest, AStoredStationWithoutShiftSwitchesTheShiftOff) {
+    Start({StationRecord("Plain", 11700000, 0, 2, 28, 0),
+           StationRecord("Other", 15000000, 0, 2, 28, 0)});
+
+    Receive(2003, WriteExchangeBlock(3, 11700000, {"W", "X", "Y", "Z"}));
+
+    EXPECT_EQ(controller.Settings().PBShiftActive, 0);
+    EXPECT_EQ(controller.Settings().PBShift, 0);
+    EXPECT_EQ(window.GetSelectedRow(), RowOf(nodes[0]));
+    EXPECT_EQ(window.RowCount(), 2);
+}
+
 // --- Station (type 2000), no station on the frequency: a new one ---
 
 TEST_F(ExchangeTest, ANewStationGoesOnTopOfTheSortedListSelectedAndTuned) {
