@@ -80,6 +80,12 @@ class RawTerminal {
 
     bool IsOpen() const { return fd_ >= 0; }
 
+    bool SetSpeed(speed_t speed) {
+        termios settings{};
+        return ::tcgetattr(fd_, &settings) == 0 && cfsetispeed(&settings, speed) == 0 &&
+               cfsetospeed(&settings, speed) == 0 && ::tcsetattr(fd_, TCSANOW, &settings) == 0;
+    }
+
     // Everything, or false. Replies that come meanwhile are kept for Read, so a long write cannot
     // stall against a simulator whose own writes wait for us.
     bool Write(const Bytes& bytes) {
@@ -464,6 +470,18 @@ TEST_F(SimulatorTest, TakesCommandsNoFasterThanTheLineCarriesThem) {
     };
     EXPECT_GE(ms(lines[1]) - ms(lines[0]), 66);  // 8 bytes
     EXPECT_GE(ms(lines[2]) - ms(lines[1]), 16);  // 2 bytes
+}
+
+TEST_F(SimulatorTest, NotesLineSettingsTheReceiverCannotFollow) {
+    ASSERT_NO_FATAL_FAILURE(Start(kFastSimulator));
+    ASSERT_TRUE(terminal_->SetSpeed(B9600));
+    SendAndLog(kVersionQuery);
+    EXPECT_EQ(sim_->CountLogLines("-- line settings 9600 8N1 (the receiver needs 1200 8N1)"), 1u);
+
+    ASSERT_TRUE(terminal_->SetSpeed(B1200));
+    SendAndLog(kVersionQuery);
+    EXPECT_EQ(sim_->CountLogLines("-- line settings 1200 8N1"), 1u);
+    EXPECT_EQ(sim_->CountLogLines("the receiver needs"), 1u);
 }
 
 // --- Faults ------------------------------------------------------------------------------------

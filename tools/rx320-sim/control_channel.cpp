@@ -68,7 +68,8 @@ std::vector<std::string> ControlChannel::TakeLines() {
                 partial_.clear();
                 discarding_ = true;
             } else if (!discarding_ && c != '\r') {
-                partial_ += c;
+                // The line goes into the log; keep it printable.
+                partial_ += (c >= ' ' && c <= '~') ? c : '?';
             }
         }
     }

@@ -20,8 +20,9 @@ class ControlChannel {
     void Close();
 
     int Fd() const { return readFd_; }
-    // Reads what is waiting and returns the lines completed by it, without line ends. A line
-    // longer than any command is dropped rather than kept growing.
+    // Reads what is waiting and returns the lines completed by it, without line ends and with
+    // unprintable bytes as '?'. A line longer than any command is dropped rather than kept
+    // growing.
     std::vector<std::string> TakeLines();
 
   private:
