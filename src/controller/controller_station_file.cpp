@@ -10,20 +10,29 @@ namespace {
 
 const char* LoadMessage(int code) {
     switch (code) {
-        case 1: return "Unable to open the station file.";
-        case 2: return "Error reading the station file.";
-        case 3: return "Station file has wrong magic number.";
-        case 4: return "Station file has wrong version number.";
-        case 5: return "Error creating the station list from the station file.";
-        default: return nullptr;
+        case 1:
+            return "Unable to open the station file.";
+        case 2:
+            return "Error reading the station file.";
+        case 3:
+            return "Station file has wrong magic number.";
+        case 4:
+            return "Station file has wrong version number.";
+        case 5:
+            return "Error creating the station list from the station file.";
+        default:
+            return nullptr;
     }
 }
 
 const char* SaveMessage(int code) {
     switch (code) {
-        case 1: return "Unable to open the station file.";
-        case 2: return "Error writing the station file.";
-        default: return nullptr;
+        case 1:
+            return "Unable to open the station file.";
+        case 2:
+            return "Error writing the station file.";
+        default:
+            return nullptr;
     }
 }
 

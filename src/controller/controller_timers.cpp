@@ -9,8 +9,7 @@ void CReceiverController::OnTimer(int id) {
         case kClockTimer:
             if (view_ != nullptr) {
                 const UtcTime now = clock_.Now();
-                view_->ShowUtcTime(now.day, now.month, now.year, now.hour, now.minute,
-                                   now.second);
+                view_->ShowUtcTime(now.day, now.month, now.year, now.hour, now.minute, now.second);
             }
             break;
         case kAliveTimer:

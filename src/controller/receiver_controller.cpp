@@ -80,7 +80,8 @@ int CReceiverController::Step(int direction) {
     const int index = settings_.TuningStepSize;
     if (index < 0 || index >= static_cast<int>(kStepTable.size())) return 0;
     const int stepHz = kStepTable[static_cast<std::size_t>(index)];
-    const int frequencyHz = direction > 0 ? settings_.Frequency + stepHz : settings_.Frequency - stepHz;
+    const int frequencyHz =
+        direction > 0 ? settings_.Frequency + stepHz : settings_.Frequency - stepHz;
     // A step that would leave the band is not taken at all: no clamping, no command, no redraw.
     if (frequencyHz < MinimumFrequency || frequencyHz > kMaximumFrequency) return 0;
     settings_.Frequency = frequencyHz;
@@ -217,9 +218,9 @@ int CReceiverController::ApplyAllToReceiver() {
     result |= link_.SetFilter(settings_.Filter);
     result |= link_.SetPassbandShift(Effective(settings_.PBShiftActive, settings_.PBShift));
     result |= link_.SetCwFrequency(settings_.CWFrequency);
-    result |= link_.SetCorrection(settings_.FrequencyForCorrection, settings_.CorrectionFrequency,
-                                  settings_.FrequencyForCorrection2,
-                                  settings_.CorrectionFrequency2);
+    result |=
+        link_.SetCorrection(settings_.FrequencyForCorrection, settings_.CorrectionFrequency,
+                            settings_.FrequencyForCorrection2, settings_.CorrectionFrequency2);
     result |= link_.SetFrequency(settings_.Frequency);
     result |= link_.SetVolume(Effective(settings_.VolumeOn, settings_.VolumeLevel));
     result |= link_.SetLineLevel(Effective(settings_.LineOn, settings_.LineLevel));

@@ -26,7 +26,7 @@ constexpr int kSignalPeriodMs = 200;
 constexpr int kRepeatDelayMs = 500;
 
 // Step sizes in Hz, indexed by TuningStepSize.
-inline constexpr std::array<int, 12> kStepTable = {1,    5,    10,    50,    100,   500,
+inline constexpr std::array<int, 12> kStepTable = {1,    5,    10,   50,    100,   500,
                                                    1000, 5000, 9000, 10000, 50000, 100000};
 
 inline constexpr const char* kTitleActive = "  ZORIVAN  Ten-Tec RX-320 Control Program";
@@ -37,7 +37,7 @@ inline constexpr const char* kTitleNotActive =
 // sends it to the receiver at once and shows it in the main window; runs all periodic work.
 // Receiver results are the link's status codes, passed back unchanged.
 class CReceiverController : public TimerSink {
-public:
+  public:
     // None of the arguments is owned; all must outlive the controller.
     CReceiverController(SerialDevice& device, TimerHost& timers, UtcClock& clock, Host& host);
     ~CReceiverController() override;
@@ -73,8 +73,8 @@ public:
                          int& correction2Hz, int& displayMHz, int& cwFrequencyHz,
                          int& tuningTimeSlowMs, int& tuningTimeFastMs) const;
     int SetConfiguration(int comPort, int point1Hz, int correction1Hz, int point2Hz,
-                         int correction2Hz, int displayMHz, int cwFrequencyHz,
-                         int tuningTimeSlowMs, int tuningTimeFastMs);
+                         int correction2Hz, int displayMHz, int cwFrequencyHz, int tuningTimeSlowMs,
+                         int tuningTimeFastMs);
     int GetTuning(int& frequencyHz, int& displayMHz, int& mode, int& agc, int& filterIndex,
                   int& passbandShiftHz) const;
 
@@ -101,7 +101,7 @@ public:
     int HardwareActive() const { return hardwareActive_; }
     int SquelchState() const { return squelchState_; }
 
-private:
+  private:
     void ShowStationFileName();
     void ShowStationFileMessage(int code, bool load);
     // Loads StationFile into the list; on failure shows the message and leaves the list empty

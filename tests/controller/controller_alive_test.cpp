@@ -31,7 +31,8 @@ TEST_F(ControllerAliveTest, WithTheMeterOffTheAliveTimerAsksEveryThreeSeconds) {
     EXPECT_EQ(QueriesOf(kSignalQuery), 0);
 }
 
-TEST_F(ControllerAliveTest, SilentReceiverSwitchesTheTitleWithinOneSignalPollAndBlanksTheMeterOnce) {
+TEST_F(ControllerAliveTest,
+       SilentReceiverSwitchesTheTitleWithinOneSignalPollAndBlanksTheMeterOnce) {
     StartActive();
     clock.Advance(400);
     ASSERT_EQ(view.meter.size(), 2u);

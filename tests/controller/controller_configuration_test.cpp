@@ -34,7 +34,8 @@ TEST_F(ControllerConfigurationTest, MovingToAnotherPortMutesTheOldOneAndStartsOv
     EXPECT_EQ(ConfigurationOf(controller),
               (std::array<int, 9>{2, 6000000, -100, 20000000, 200, 1, -900, 3000, 300}));
     // The window is filled again, in the new display unit.
-    EXPECT_EQ(view.CallsNamed("ShowFrequency"), std::vector<std::string>{"ShowFrequency(6075000,1)"});
+    EXPECT_EQ(view.CallsNamed("ShowFrequency"),
+              std::vector<std::string>{"ShowFrequency(6075000,1)"});
 
     device.ClearRecords();
     clock.RunPending();

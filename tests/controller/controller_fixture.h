@@ -42,7 +42,7 @@ inline int RawForDb(int levelDb) {
 // A started controller on a scripted receiver, a virtual clock and a recording main window.
 // The receiver answers both queries until told otherwise.
 class ControllerTest : public testing::Test {
-protected:
+  protected:
     ControllerTest() { controller.SetMainView(&view); }
 
     void SetUp() override {

@@ -10,7 +10,7 @@ constexpr int kPressed = -1;
 constexpr int kReleased = 1;
 
 class ControllerRepeatTest : public ControllerTest {
-protected:
+  protected:
     void SetUp() override {
         ControllerTest::SetUp();
         controller.Settings().DisplaySignalStrength = 0;  // keeps the records to tuning

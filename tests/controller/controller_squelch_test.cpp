@@ -11,7 +11,7 @@ namespace {
 using Meter = RecordingMainView::Meter;
 
 class ControllerSignalTest : public ControllerTest {
-protected:
+  protected:
     // One signal tick with the receiver reporting levelDb; returns the commands it sent.
     std::vector<Bytes> Tick(int levelDb) {
         SetSignalDb(levelDb);

@@ -22,7 +22,7 @@ const std::string kTwoStations =
     "240951\r\n1\r\nRadio Habana Cuba|6000000|0|2|28|0\r\nBBC|5875000|1|3|18|300\r\n";
 
 class ControllerStationFileTest : public ControllerTest {
-protected:
+  protected:
     void SetUp() override {
         ControllerTest::SetUp();
         StationNode node = nullptr;
@@ -50,9 +50,9 @@ TEST_F(ControllerStationFileTest, OpenSavesTheOldListFirstThenLoadsAndShowsTheNe
     EXPECT_EQ(controller.StationFileCommand(1, dir.File("old.tts"), kOpen), 0);
 
     EXPECT_EQ(ReadWholeFile(dir.File("old.tts")), "240951\r\n1\r\nCurrent|9610000|0|2|28|0\r\n");
-    EXPECT_EQ(StationLines(controller.Stations()),
-              (std::vector<std::string>{"BBC|5875000|1|3|18|300",
-                                        "Radio Habana Cuba|6000000|0|2|28|0"}));
+    EXPECT_EQ(
+        StationLines(controller.Stations()),
+        (std::vector<std::string>{"BBC|5875000|1|3|18|300", "Radio Habana Cuba|6000000|0|2|28|0"}));
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"BBC", "Radio Habana Cuba"}));
     EXPECT_EQ(view.sorts, 1);
     EXPECT_TRUE(host.messages.empty());
@@ -90,13 +90,13 @@ TEST_P(ControllerStationLoadErrorTest, ShowsOneMessageAndLeavesAnEmptyList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ControllerStationLoadErrorTest,
-    testing::Values(
-        LoadErrorRow{"Missing", "", 1, "Unable to open the station file."},
-        LoadErrorRow{"BadLine", "240951\r\n1\r\nGood|6000000|0|2|28|0\r\nno fields\r\n", 2,
-                     "Error reading the station file."},
-        LoadErrorRow{"WrongMagic", "240952\r\n1\r\n", 3, "Station file has wrong magic number."},
-        LoadErrorRow{"WrongVersion", "240951\r\n2\r\n", 4,
-                     "Station file has wrong version number."}),
+    testing::Values(LoadErrorRow{"Missing", "", 1, "Unable to open the station file."},
+                    LoadErrorRow{"BadLine", "240951\r\n1\r\nGood|6000000|0|2|28|0\r\nno fields\r\n",
+                                 2, "Error reading the station file."},
+                    LoadErrorRow{"WrongMagic", "240952\r\n1\r\n", 3,
+                                 "Station file has wrong magic number."},
+                    LoadErrorRow{"WrongVersion", "240951\r\n2\r\n", 4,
+                                 "Station file has wrong version number."}),
     RowName());
 
 TEST_F(ControllerStationFileTest, SaveFirstFailureIsShownAndTheCommandGoesOn) {

@@ -35,16 +35,15 @@ TEST_P(ControllerSetFrequencyTest, ClampsToTheBandAndShowsWhatWasTuned) {
     EXPECT_TRUE(IsTuning(Commands()[0]));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Band, ControllerSetFrequencyTest,
-    testing::Values(ClampRow{"BelowMinimum", 100000, 5000, 100000},
-                    ClampRow{"AboveTop", 100000, 31000000, 30000000},
-                    ClampRow{"NegativeInput", 100000, -7000000, 100000},
-                    ClampRow{"ExactlyTop", 100000, 30000000, 30000000},
-                    ClampRow{"InBand", 100000, 9610000, 9610000},
-                    ClampRow{"BelowLoweredMinimum", 10000, 5000, 10000},
-                    ClampRow{"AboveLoweredMinimum", 10000, 50000, 50000}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Band, ControllerSetFrequencyTest,
+                         testing::Values(ClampRow{"BelowMinimum", 100000, 5000, 100000},
+                                         ClampRow{"AboveTop", 100000, 31000000, 30000000},
+                                         ClampRow{"NegativeInput", 100000, -7000000, 100000},
+                                         ClampRow{"ExactlyTop", 100000, 30000000, 30000000},
+                                         ClampRow{"InBand", 100000, 9610000, 9610000},
+                                         ClampRow{"BelowLoweredMinimum", 10000, 5000, 10000},
+                                         ClampRow{"AboveLoweredMinimum", 10000, 50000, 50000}),
+                         RowName());
 
 TEST_F(ControllerTest, SetFrequencyShowsTheFrequencyEvenWhenTheReceiverIsNotConnected) {
     controller.Settings().DisplayMHz = 1;

@@ -28,8 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PathRow{"BareName", "stations.tts", "stations.tts"},
                     PathRow{"NoExtension", "/tmp/stations", "stations"},
                     PathRow{"DotsInDirectory", "/home/op.d/v1.2/list", "list"},
-                    PathRow{"Empty", "", ""},
-                    PathRow{"EndsInSeparator", "/home/op/", ""}),
+                    PathRow{"Empty", "", ""}, PathRow{"EndsInSeparator", "/home/op/", ""}),
     RowName());
 
 }  // namespace

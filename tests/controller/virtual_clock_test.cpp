@@ -12,7 +12,7 @@ namespace {
 
 // Records ticks as "id@ms" and runs a test-supplied reaction inside each one.
 class Sink : public TimerSink {
-public:
+  public:
     explicit Sink(VirtualTimerHost& timers) : timers_(timers) { timers_.Attach(this); }
     void OnTimer(int id) override {
         log.push_back(std::to_string(id) + "@" + std::to_string(timers_.NowMs()));
@@ -22,12 +22,12 @@ public:
     std::vector<std::string> log;
     std::function<void(int)> react;
 
-private:
+  private:
     VirtualTimerHost& timers_;
 };
 
 class VirtualClockTest : public testing::Test {
-protected:
+  protected:
     VirtualTimerHost timers;
     Sink sink{timers};
 };
@@ -38,8 +38,8 @@ TEST_F(VirtualClockTest, DeliversDueTimersInTimeOrderAndArmingOrderAtTheSameInst
     timers.SetTimer(1, 500);
     timers.SetTimer(2, 300);
     timers.Advance(600);
-    EXPECT_EQ(sink.log, (std::vector<std::string>{"3@200", "2@300", "3@400", "1@500", "2@600",
-                                                  "3@600"}));
+    EXPECT_EQ(sink.log,
+              (std::vector<std::string>{"3@200", "2@300", "3@400", "1@500", "2@600", "3@600"}));
     EXPECT_EQ(timers.NowMs(), 600);
 }
 
@@ -114,12 +114,11 @@ TEST_P(VirtualUtcTest, UtcAdvancesWithTheVirtualTime) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, VirtualUtcTest,
-    testing::Values(UtcRow{"PartSecondDoesNotCount", {5, 6, 2024, 12, 0, 0}, 999,
-                           {5, 6, 2024, 12, 0, 0}},
-                    UtcRow{"NewYear", {31, 12, 2023, 23, 59, 59}, 1000, {1, 1, 2024, 0, 0, 0}},
-                    UtcRow{"LeapDay", {28, 2, 2024, 23, 59, 30}, 30000, {29, 2, 2024, 0, 0, 0}},
-                    UtcRow{"NoLeapDayIn2100", {28, 2, 2100, 23, 0, 0}, 3600000,
-                           {1, 3, 2100, 0, 0, 0}}),
+    testing::Values(
+        UtcRow{"PartSecondDoesNotCount", {5, 6, 2024, 12, 0, 0}, 999, {5, 6, 2024, 12, 0, 0}},
+        UtcRow{"NewYear", {31, 12, 2023, 23, 59, 59}, 1000, {1, 1, 2024, 0, 0, 0}},
+        UtcRow{"LeapDay", {28, 2, 2024, 23, 59, 30}, 30000, {29, 2, 2024, 0, 0, 0}},
+        UtcRow{"NoLeapDayIn2100", {28, 2, 2100, 23, 0, 0}, 3600000, {1, 3, 2100, 0, 0, 0}}),
     RowName());
 
 }  // namespace

@@ -10,7 +10,7 @@
 // the form "Name(arg,arg)" (texts in double quotes), so a test can check an exact sequence; the
 // typed records beside it answer the common questions ("what does the title say now?") directly.
 class RecordingMainView : public MainView {
-public:
+  public:
     struct Meter {
         int currentDb;
         int averageDb;
@@ -55,22 +55,22 @@ public:
     std::vector<std::string> calls;
 
     std::vector<std::string> titles;
-    std::vector<int> frequenciesShown;   // Hz, one per ShowFrequency
-    std::vector<Meter> meter;            // one per redraw of the signal meter
-    std::vector<int> lampStates;         // one per redraw of the squelch lamp
-    std::vector<std::string> utcTimes;   // "DD.MM.YYYY hh:mm:ss" per ShowUtcTime
-    std::map<int, int> checks;           // control id -> last check state
-    std::map<int, int> sliders;          // control id -> last position
-    std::map<int, std::string> texts;    // control id -> last text
-    std::vector<Row> rows;               // the list view as it stands now
-    int rowDeletions = 0;                // DeleteAllStationRows calls
-    int sorts = 0;                       // SortStationRows calls
-    int continuousClears = 0;            // ClearContinuousButtons calls
+    std::vector<int> frequenciesShown;  // Hz, one per ShowFrequency
+    std::vector<Meter> meter;           // one per redraw of the signal meter
+    std::vector<int> lampStates;        // one per redraw of the squelch lamp
+    std::vector<std::string> utcTimes;  // "DD.MM.YYYY hh:mm:ss" per ShowUtcTime
+    std::map<int, int> checks;          // control id -> last check state
+    std::map<int, int> sliders;         // control id -> last position
+    std::map<int, std::string> texts;   // control id -> last text
+    std::vector<Row> rows;              // the list view as it stands now
+    int rowDeletions = 0;               // DeleteAllStationRows calls
+    int sorts = 0;                      // SortStationRows calls
+    int continuousClears = 0;           // ClearContinuousButtons calls
     // Last value shown by each Show* operation, -1 until shown.
     int fastStepping = -1, stepSize = -1, mode = -1, agc = -1, filter = -1;
     int passbandShiftOn = -1, passbandShift = -1;
     int displayMHz = -1;
 
-private:
+  private:
     void Record(const std::string& name, const std::vector<int>& args);
 };

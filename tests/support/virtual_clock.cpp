@@ -104,8 +104,8 @@ int VirtualTimerHost::PeriodOf(int id) const {
 }
 
 int VirtualTimerHost::TickCount(int id) const {
-    return static_cast<int>(
-        std::count_if(ticks.begin(), ticks.end(), [id](const Tick& tick) { return tick.id == id; }));
+    return static_cast<int>(std::count_if(ticks.begin(), ticks.end(),
+                                          [id](const Tick& tick) { return tick.id == id; }));
 }
 
 std::vector<std::int64_t> VirtualTimerHost::TickTimes(int id) const {

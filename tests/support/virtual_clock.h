@@ -19,7 +19,7 @@
 //     clock.Advance(0);      // the queued first alive check
 //     clock.Advance(200);    // one signal-strength tick
 class VirtualTimerHost : public TimerHost, public UtcClock {
-public:
+  public:
     struct Tick {
         std::int64_t atMs;  // virtual time of delivery
         int id;
@@ -62,7 +62,7 @@ public:
     // Virtual times at which id ticked.
     std::vector<std::int64_t> TickTimes(int id) const;
 
-private:
+  private:
     struct Armed {
         int periodMs;
         std::int64_t dueMs;
@@ -78,6 +78,7 @@ private:
     std::uint64_t nextOrder_ = 0;
     std::map<int, Armed> timers_;
     std::deque<int> posted_;
-    std::int64_t utcBaseSeconds_ = 0;  // seconds since 1970-01-01 00:00 UTC at nowMs_ == utcBaseAtMs_
+    std::int64_t utcBaseSeconds_ =
+        0;  // seconds since 1970-01-01 00:00 UTC at nowMs_ == utcBaseAtMs_
     std::int64_t utcBaseAtMs_ = 0;
 };
