@@ -89,6 +89,21 @@ TEST_F(ControllerAliveTest, AnsweringAgainRestoresTheTitleAndResendsEverythingWi
     EXPECT_EQ(commands[10], LineCommand(16));
 }
 
+TEST_F(ControllerAliveTest, EveryRecoveryResendsTheState) {
+    StartActive();
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        GoSilent();
+        clock.Advance(200);
+        AnswerVersion();
+        SetSignalDb(40);
+        device.ClearRecords();
+        clock.Advance(3000);
+        EXPECT_EQ(controller.HardwareActive(), 1) << "cycle " << cycle;
+        EXPECT_GE(Commands().size(), 11u) << "cycle " << cycle;
+    }
+    EXPECT_EQ(view.titles.size(), 6u);
+}
+
 TEST_F(ControllerAliveTest, TheMeterIsBlankedOnceAgainAfterEachNewSilence) {
     StartActive();
     clock.Advance(1000);  // readings, so that the failed poll's average is not 0 as well

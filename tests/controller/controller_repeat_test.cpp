@@ -134,4 +134,19 @@ TEST_F(ControllerRepeatTest, PressingAStepButtonEndsAContinuousRun) {
     EXPECT_GE(view.continuousClears, 1);
 }
 
+TEST_F(ControllerRepeatTest, StopContinuousTuningAlwaysClearsTheButtons) {
+    controller.StopContinuousTuning();
+    controller.StopContinuousTuning();
+    EXPECT_EQ(view.continuousClears, 2);
+    EXPECT_EQ(clock.killCalls[kRepeatTimer], 0);
+}
+
+TEST_F(ControllerRepeatTest, StopLeavesRepeatTuningToTheExitPath) {
+    controller.ContinuousTuning(1, 1);
+    controller.Stop(0);
+    EXPECT_TRUE(clock.IsRunning(kRepeatTimer));
+    controller.StopContinuousTuning();
+    EXPECT_FALSE(clock.IsRunning(kRepeatTimer));
+}
+
 }  // namespace

@@ -117,6 +117,15 @@ TEST_F(ControllerSignalTest, SquelchCannotBeSwitchedOnWhileTheSignalIsNotPolled)
     EXPECT_EQ(view.calls, std::vector<std::string>{"SetCheck(1008,0)"});
 }
 
+TEST_F(ControllerSignalTest, SquelchSwitchIsStoredWhileTheSignalIsPolled) {
+    StartActive();
+    controller.SetUseSquelch(1);
+    EXPECT_EQ(controller.Settings().UseSquelchLevel, 1);
+    controller.SetUseSquelch(0);
+    EXPECT_EQ(controller.Settings().UseSquelchLevel, 0);
+    EXPECT_TRUE(view.calls.empty());
+}
+
 TEST_F(ControllerSignalTest, VolumeMovedWhileMutedGoesOutAtOnceAndTheSquelchMutesOnlyAfterAnOpen) {
     StartWithSquelch(30);
     Tick(20);

@@ -59,6 +59,13 @@ TEST_F(ControllerStationFileTest, OpenSavesTheOldListFirstThenLoadsAndShowsTheNe
     EXPECT_EQ(view.texts[IDC_STATION_FILE_NAME], "new.tts");
 }
 
+TEST_F(ControllerStationFileTest, OpenWithoutSaveFirstLeavesTheSaveNameAlone) {
+    ASSERT_TRUE(WriteWholeFile(dir.File("new.tts"), kTwoStations));
+    controller.SetStationFileName(dir.File("new.tts"));
+    EXPECT_EQ(controller.StationFileCommand(0, dir.File("old.tts"), kOpen), 0);
+    EXPECT_EQ(ReadWholeFile(dir.File("old.tts")), "");
+}
+
 struct LoadErrorRow {
     std::string name;
     std::string contents;  // empty: no file at all
@@ -139,12 +146,29 @@ TEST_F(ControllerStationFileTest, FailedSaveShowsItsMessageAndKeepsListAndName) 
     EXPECT_EQ(controller.Settings().StationFile, path);
 }
 
+TEST_F(ControllerStationFileTest, UnknownCommandDoesNothing) {
+    EXPECT_EQ(controller.StationFileCommand(1, dir.File("old.tts"), 5), 0);
+    EXPECT_EQ(ReadWholeFile(dir.File("old.tts")), "");
+    EXPECT_EQ(StationLines(controller.Stations()).size(), 1u);
+    EXPECT_TRUE(view.calls.empty());
+}
+
 TEST_F(ControllerStationFileTest, StationFileNameShowsOnlyNameAndExtension) {
     controller.SetStationFileName("/home/op/lists/europe.tts");
     controller.SetStationFileName("");
     EXPECT_EQ(view.calls, (std::vector<std::string>{"SetControlText(1069,\"europe.tts\")",
                                                     "SetControlText(1069,\"\")"}));
     EXPECT_EQ(controller.Settings().StationFile, "");
+}
+
+TEST_F(ControllerStationFileTest, RefreshShowsEveryStationInTheChosenUnit) {
+    controller.Settings().DisplayMHz = 1;
+    controller.RefreshStationList();
+    controller.RefreshStationList();
+    ASSERT_EQ(view.rows.size(), 1u);
+    EXPECT_EQ(view.rows[0].displayMHz, 1);
+    EXPECT_EQ(view.rows[0].frequencyHz, 9610000);
+    EXPECT_EQ(view.rowDeletions, 2);
 }
 
 TEST_F(ControllerStationFileTest, LoadSettingsAndStationsReadsTheProfileThenTheStationFile) {
@@ -176,6 +200,16 @@ TEST_F(ControllerStationFileTest, StationFileThatFailsAtStartUpIsReportedAndTheN
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Unable to open the station file."});
     EXPECT_TRUE(StationLines(controller.Stations()).empty());
     EXPECT_EQ(view.texts[IDC_STATION_FILE_NAME], "gone.tts");
+}
+
+TEST_F(ControllerStationFileTest, NoStationFileMeansNoMessage) {
+    MemoryProfileStore store;
+    store.Set("Configuration", "ComPort", "1");
+    ScriptedComPortChooser chooser;
+    controller.LoadSettingsAndStations(store, chooser);
+    EXPECT_TRUE(host.messages.empty());
+    // The list that was there before is left as it is.
+    EXPECT_EQ(StationLines(controller.Stations()).size(), 1u);
 }
 
 TEST_F(ControllerStationFileTest, SaveSettingsAndFreeStationsWritesTheProfileAndEmptiesTheList) {

@@ -127,6 +127,14 @@ TEST_P(ControllerAudioTest, LevelWhileOffIsStoredAndSentWhenSwitchedOn) {
     EXPECT_EQ(controller.Settings().*row.level, 63);
 }
 
+TEST_P(ControllerAudioTest, LevelOutOfRangeIsStoredButRefusedByTheReceiver) {
+    const AudioRow& row = GetParam();
+    StartActive();
+    EXPECT_EQ((controller.*row.setLevel)(64), 2);
+    EXPECT_EQ(controller.Settings().*row.level, 64);
+    EXPECT_TRUE(device.written.empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Outputs, ControllerAudioTest,
     testing::Values(AudioRow{"Volume", &CReceiverController::SetVolumeOn,
@@ -158,6 +166,29 @@ TEST_F(ControllerTest, PassbandShiftWhileOffIsStoredAndTunedWhenSwitchedOn) {
     EXPECT_EQ(controller.Settings().PBShift, -400);
     // Every change retunes the receiver.
     EXPECT_EQ(Commands().size(), 3u);
+}
+
+TEST_F(ControllerTest, ModeAgcAndFilterAreStoredAndSentWithoutTouchingTheWindow) {
+    StartActive();
+    EXPECT_EQ(controller.SetMode(3), 0);
+    EXPECT_EQ(controller.SetAgc(1), 0);
+    EXPECT_EQ(controller.SetFilter(35), 0);
+
+    const std::vector<Bytes> commands = Commands();
+    ASSERT_EQ(commands.size(), 5u);
+    EXPECT_EQ(commands[0], (Bytes{'M', '3', 0x0D}));
+    EXPECT_TRUE(IsTuning(commands[1]));
+    EXPECT_EQ(commands[2], (Bytes{'G', '1', 0x0D}));
+    EXPECT_EQ(commands[3], (Bytes{'W', 33, 0x0D}));
+    EXPECT_TRUE(IsTuning(commands[4]));
+    EXPECT_TRUE(view.calls.empty());
+
+    int frequency, displayMHz, mode, agc, filter, shift;
+    controller.GetTuning(frequency, displayMHz, mode, agc, filter, shift);
+    EXPECT_EQ(mode, 3);
+    EXPECT_EQ(agc, 1);
+    EXPECT_EQ(filter, 35);
+    EXPECT_EQ(frequency, 6075000);
 }
 
 TEST_F(ControllerTest, RefusedValuesAreStoredAndTheReceiverResultIsPassedBack) {

@@ -92,6 +92,28 @@ TEST_F(VirtualClockTest, OneTimerKillingAnotherDueAtTheSameInstantStopsIt) {
     EXPECT_EQ(sink.log, (std::vector<std::string>{"1@100", "1@200", "1@300"}));
 }
 
+TEST_F(VirtualClockTest, SettingARunningTimerAgainRestartsItsPeriod) {
+    timers.SetTimer(4, 1000);
+    timers.Advance(900);
+    timers.SetTimer(4, 1000);
+    timers.Advance(1000);
+    EXPECT_EQ(sink.log, std::vector<std::string>{"4@1900"});
+}
+
+TEST_F(VirtualClockTest, ZeroPeriodIsOneMillisecond) {
+    timers.SetTimer(7, 0);
+    timers.Advance(3);
+    EXPECT_EQ(sink.log, (std::vector<std::string>{"7@1", "7@2", "7@3"}));
+}
+
+TEST_F(VirtualClockTest, DetachedTicksGoNowhere) {
+    timers.SetTimer(1, 100);
+    timers.Attach(nullptr);
+    timers.Advance(300);
+    EXPECT_TRUE(sink.log.empty());
+    EXPECT_EQ(timers.TickCount(1), 3);
+}
+
 struct UtcRow {
     std::string name;
     UtcTime start;
@@ -114,11 +136,16 @@ TEST_P(VirtualUtcTest, UtcAdvancesWithTheVirtualTime) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, VirtualUtcTest,
-    testing::Values(
-        UtcRow{"PartSecondDoesNotCount", {5, 6, 2024, 12, 0, 0}, 999, {5, 6, 2024, 12, 0, 0}},
-        UtcRow{"NewYear", {31, 12, 2023, 23, 59, 59}, 1000, {1, 1, 2024, 0, 0, 0}},
-        UtcRow{"LeapDay", {28, 2, 2024, 23, 59, 30}, 30000, {29, 2, 2024, 0, 0, 0}},
-        UtcRow{"NoLeapDayIn2100", {28, 2, 2100, 23, 0, 0}, 3600000, {1, 3, 2100, 0, 0, 0}}),
+    testing::Values(UtcRow{"PartSecondDoesNotCount", {5, 6, 2024, 12, 0, 0}, 999,
+                           {5, 6, 2024, 12, 0, 0}},
+                    UtcRow{"NewYear", {31, 12, 2023, 23, 59, 59}, 1000, {1, 1, 2024, 0, 0, 0}},
+                    UtcRow{"LeapDay", {28, 2, 2024, 23, 59, 30}, 30000, {29, 2, 2024, 0, 0, 0}},
+                    UtcRow{"NoLeapDayIn2100", {28, 2, 2100, 23, 0, 0}, 3600000,
+                           {1, 3, 2100, 0, 0, 0}},
+                    UtcRow{"LeapDayIn2000", {28, 2, 2000, 12, 0, 0}, 86400000,
+                           {29, 2, 2000, 12, 0, 0}},
+                    UtcRow{"ManyDays", {1, 1, 1970, 0, 0, 0}, 1000LL * 86400 * 20000,
+                           {4, 10, 2024, 0, 0, 0}}),
     RowName());
 
 }  // namespace
