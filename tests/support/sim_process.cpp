@@ -66,9 +66,7 @@ bool WaitUntil(int timeoutMs, Condition condition) {
 SimProcess::SimProcess(const std::string& simulatorPath, const std::vector<std::string>& args) {
     std::vector<std::string> argv = {simulatorPath};
     argv.insert(argv.end(), args.begin(), args.end());
-    for (const char* extra : {"--log", "", "--control", ""}) argv.emplace_back(extra);
-    argv[argv.size() - 3] = LogPath();
-    argv[argv.size() - 1] = dir_.File("control");
+    argv.insert(argv.end(), {"--log", LogPath(), "--control", dir_.File("control")});
     std::vector<char*> pointers;
     for (std::string& arg : argv) pointers.push_back(arg.data());
     pointers.push_back(nullptr);

@@ -104,7 +104,13 @@ int Simulator::Run() {
         if (controlIndex >= 0 && fds[controlIndex].revents != 0) ReadControl(now);
         const short terminal = fds[terminalIndex].revents;
         if (terminal & POLLOUT) outputBlocked_ = false;
-        if (terminal & (POLLIN | POLLERR | POLLHUP | POLLNVAL)) ReadTerminal(now);
+        if (terminal & (POLLIN | POLLERR | POLLHUP | POLLNVAL)) {
+            // The simulator's own slave descriptor keeps the terminal up, so a hang-up here
+            // is a broken terminal; polling on would only spin.
+            if (ReadTerminal(now) == 0 && (terminal & (POLLERR | POLLHUP | POLLNVAL))) {
+                Fail(now, "the terminal hung up");
+            }
+        }
     }
     pty_.Close();
     control_.Close();
@@ -170,22 +176,23 @@ void Simulator::SendDueBytes(SimMicros now) {
     outgoing_.erase(outgoing_.begin(), outgoing_.begin() + written);
 }
 
-void Simulator::ReadTerminal(SimMicros now) {
+int Simulator::ReadTerminal(SimMicros now) {
     std::uint8_t buffer[kReadChunk];
     const int got = pty_.Read(buffer, kReadChunk);
     if (got < 0) {
         Fail(now, std::string("reading the terminal failed: ") + std::strerror(errno));
-        return;
+        return got;
     }
-    if (got == 0) return;
+    if (got == 0) return got;
     NoteLineSettings(now);
     if (!poweredOn_) {
         log_.Command(now, std::vector<std::uint8_t>(buffer, buffer + got),
                      "lost: the receiver is switched off");
-        return;
+        return got;
     }
     for (int i = 0; i < got; ++i) incoming_.push_back({buffer[i], pacer_.ArrivalOf(now)});
     NoteBacklog(now);
+    return got;
 }
 
 void Simulator::NoteBacklog(SimMicros now) {

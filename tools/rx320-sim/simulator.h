@@ -35,7 +35,8 @@ class Simulator {
     // what the log says about it (" -> 58 02 C4 0D").
     std::string SendReply(SimMicros readyTime, const ReplyBytes& reply);
     void SendDueBytes(SimMicros now);
-    void ReadTerminal(SimMicros now);
+    // Bytes read, 0 when none were waiting, -1 after a failure.
+    int ReadTerminal(SimMicros now);
     void NoteBacklog(SimMicros now);
     void ReadControl(SimMicros now);
     void Apply(const ControlCommand& command, const std::string& text, SimMicros now);
