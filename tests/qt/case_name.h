@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 // Names parameterised cases after the `name` field of their row.
 struct CaseName {

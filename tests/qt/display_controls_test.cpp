@@ -1,3 +1,5 @@
+#include "platform/qt/display_controls.h"
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -7,9 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "platform/qt/display_controls.h"
-#include "platform/qt/repeat_button.h"
 #include "case_name.h"
+#include "platform/qt/repeat_button.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ const QColor kWhite(255, 255, 255), kGreen(0, 255, 0), kRed(255, 0, 0);
 struct MeterCase {
     const char* name;
     int levelDb;
-    int greenUpTo;    // pixels of the upper bar's inside that are green (180 px wide meter)
+    int greenUpTo;  // pixels of the upper bar's inside that are green (180 px wide meter)
 };
 
 class SignalMeterPaint : public ::testing::TestWithParam<MeterCase> {};
@@ -167,7 +168,7 @@ TEST(FrequencyDisplay, SaysItsFrequencyToAssistiveTools) {
 }
 
 class RepeatButtonTest : public ::testing::Test {
-protected:
+  protected:
     RepeatButtonTest() : button(QStringLiteral("Up")), actions(&button, &RepeatButton::Action) {}
 
     std::vector<int> Actions() {

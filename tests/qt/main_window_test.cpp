@@ -1,3 +1,5 @@
+#include "platform/qt/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -11,7 +13,6 @@
 
 #include "controller/receiver_controller.h"
 #include "platform/qt/display_controls.h"
-#include "platform/qt/main_window.h"
 #include "support/fake_host.h"
 #include "support/scripted_serial_device.h"
 #include "support/virtual_clock.h"
@@ -25,7 +26,7 @@ using Bytes = ScriptedSerialDevice::Bytes;
 // The real main window over the real dialog logic and controller; only the receiver, the timers
 // and the host's modal parts are scripted.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window.SetDialog(&dialog);
         dialog.SetController(&controller);
@@ -57,8 +58,7 @@ protected:
     void Wheel(QWidget* over, int delta) {
         const QPoint inside = over->mapTo(&window, over->rect().center());
         QWheelEvent event(QPointF(inside), QPointF(window.mapToGlobal(inside)), QPoint(),
-                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                          false);
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&window, &event);
     }
 

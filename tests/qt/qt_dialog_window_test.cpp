@@ -1,3 +1,5 @@
+#include "platform/qt/qt_dialog_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -8,7 +10,6 @@
 #include <QSignalSpy>
 #include <QSlider>
 
-#include "platform/qt/qt_dialog_window.h"
 #include "ui/control_ids.h"
 
 namespace {
@@ -17,7 +18,7 @@ constexpr int kFirst = 201, kSecond = 202, kThird = 203;
 constexpr int kEdit = 210, kLabel = 211, kEditableCombo = 212, kListCombo = 213, kSlider = 214;
 
 class QtDialogWindowTest : public ::testing::Test {
-protected:
+  protected:
     QtDialogWindowTest() : window(dialog) {
         for (int id : {kFirst, kSecond, kThird}) {
             window.AddControl(id, new QRadioButton(QStringLiteral("r"), &dialog));

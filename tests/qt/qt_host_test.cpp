@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "platform/qt/qt_host.h"
 
-#include <functional>
+#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,12 +10,12 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
+#include "case_name.h"
 #include "platform/qt/dialog_templates.h"
 #include "platform/qt/file_dialog_filter.h"
-#include "platform/qt/qt_host.h"
 #include "ui/control_ids.h"
-#include "case_name.h"
 
 namespace {
 
@@ -47,17 +47,19 @@ TEST_P(NameFilters, FromToolkitFilterText) {
     EXPECT_EQ(QtNameFilters(GetParam().filter), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, NameFilters,
-    ::testing::Values(
-        FilterCase{"StationFilesKeepTheirDescription", "Station Files (*.tts)|*.tts||",
-                   {QStringLiteral("Station Files (*.tts)")}},
-        FilterCase{"PatternAddedWhenNotShown", "Stations|*.tts||",
-                   {QStringLiteral("Stations (*.tts)")}},
-        FilterCase{"SeveralPatternsAndEntries", "Text|*.txt;*.tts|All Files (*.*)|*.*||",
-                   {QStringLiteral("Text (*.txt *.tts)"), QStringLiteral("All Files (*.*)")}},
-        FilterCase{"EmptyFilter", "", {}}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Filters, NameFilters,
+                         ::testing::Values(FilterCase{"StationFilesKeepTheirDescription",
+                                                      "Station Files (*.tts)|*.tts||",
+                                                      {QStringLiteral("Station Files (*.tts)")}},
+                                           FilterCase{"PatternAddedWhenNotShown",
+                                                      "Stations|*.tts||",
+                                                      {QStringLiteral("Stations (*.tts)")}},
+                                           FilterCase{"SeveralPatternsAndEntries",
+                                                      "Text|*.txt;*.tts|All Files (*.*)|*.*||",
+                                                      {QStringLiteral("Text (*.txt *.tts)"),
+                                                       QStringLiteral("All Files (*.*)")}},
+                                           FilterCase{"EmptyFilter", "", {}}),
+                         CaseName());
 
 struct AnswerCase {
     const char* name;
@@ -112,7 +114,7 @@ TEST(QtHostMessageBox, ExclamationIsAWarning) {
 // A COM-port question as its logic would run it: OK takes the radio choice, Cancel (Escape,
 // close box) is refused the first time to show that the logic decides.
 class ComPortLogic : public DialogLogic {
-public:
+  public:
     int TemplateId() const override { return IDD_COMPORT; }
     void OnInitDialog(DialogWindow& window) override { window.SetRadioIndex(IDC_CHOOSE_COM1, 0); }
     void OnCommand(DialogWindow& window, int id) override {
@@ -157,7 +159,7 @@ TEST(QtHostRunModal, EscapeIsTheLogicsCancelCommand) {
 
 TEST(QtHostRunModal, UnknownTemplateIsCancelled) {
     class Unknown : public DialogLogic {
-    public:
+      public:
         int TemplateId() const override { return 999; }
         void OnInitDialog(DialogWindow&) override { ADD_FAILURE() << "no window to initialise"; }
         void OnCommand(DialogWindow&, int) override {}
@@ -197,29 +199,31 @@ TEST_P(DialogTemplate, HasItsControlsAndGroups) {
 INSTANTIATE_TEST_SUITE_P(
     Templates, DialogTemplate,
     ::testing::Values(
-        TemplateCase{"About", IDD_ABOUTBOX, "About ZORIVAN",
-                     {IDC_ABOUT_VERSION, IDC_ABOUT_FIRMWARE, IDOK}, {}},
+        TemplateCase{"About",
+                     IDD_ABOUTBOX,
+                     "About ZORIVAN",
+                     {IDC_ABOUT_VERSION, IDC_ABOUT_FIRMWARE, IDOK},
+                     {}},
         TemplateCase{"ComPort",
                      IDD_COMPORT,
                      "ZORIVAN  COMPort",
                      {IDOK},
                      {{IDC_CHOOSE_COM1, IDC_CHOOSE_COM2, IDC_CHOOSE_COM3, IDC_CHOOSE_COM4}}},
-        TemplateCase{"Configuration",
-                     IDD_CONFIGURATION,
-                     "ZORIVAN  Configuration",
-                     {IDC_CFG_POINT1, IDC_CFG_CORRECTION1, IDC_CFG_POINT2, IDC_CFG_CORRECTION2,
-                      IDC_CFG_CW_FREQUENCY, IDC_CFG_TIME_SLOW, IDC_CFG_TIME_FAST,
-                      IDC_CFG_PATH_COM1, IDC_CFG_PATH_COM2, IDC_CFG_PATH_COM3, IDC_CFG_PATH_COM4,
-                      IDOK, IDCANCEL},
-                     {{IDC_CFG_COM1, IDC_CFG_COM2, IDC_CFG_COM3, IDC_CFG_COM4},
-                      {IDC_CFG_KHZ, IDC_CFG_MHZ}}},
-        TemplateCase{"StationEdit",
-                     IDD_STATION_EDIT,
-                     "ZORIVAN  Station",
-                     {IDC_EDIT_NAME, IDC_EDIT_FREQUENCY, IDC_EDIT_FILTER, IDC_EDIT_PBSHIFT, IDOK,
-                      IDCANCEL},
-                     {{IDC_EDIT_MODE_AM, IDC_EDIT_MODE_USB, IDC_EDIT_MODE_LSB, IDC_EDIT_MODE_CW},
-                      {IDC_EDIT_AGC_SLOW, IDC_EDIT_AGC_MED, IDC_EDIT_AGC_FAST}}},
+        TemplateCase{
+            "Configuration",
+            IDD_CONFIGURATION,
+            "ZORIVAN  Configuration",
+            {IDC_CFG_POINT1, IDC_CFG_CORRECTION1, IDC_CFG_POINT2, IDC_CFG_CORRECTION2,
+             IDC_CFG_CW_FREQUENCY, IDC_CFG_TIME_SLOW, IDC_CFG_TIME_FAST, IDC_CFG_PATH_COM1,
+             IDC_CFG_PATH_COM2, IDC_CFG_PATH_COM3, IDC_CFG_PATH_COM4, IDOK, IDCANCEL},
+            {{IDC_CFG_COM1, IDC_CFG_COM2, IDC_CFG_COM3, IDC_CFG_COM4}, {IDC_CFG_KHZ, IDC_CFG_MHZ}}},
+        TemplateCase{
+            "StationEdit",
+            IDD_STATION_EDIT,
+            "ZORIVAN  Station",
+            {IDC_EDIT_NAME, IDC_EDIT_FREQUENCY, IDC_EDIT_FILTER, IDC_EDIT_PBSHIFT, IDOK, IDCANCEL},
+            {{IDC_EDIT_MODE_AM, IDC_EDIT_MODE_USB, IDC_EDIT_MODE_LSB, IDC_EDIT_MODE_CW},
+             {IDC_EDIT_AGC_SLOW, IDC_EDIT_AGC_MED, IDC_EDIT_AGC_FAST}}},
         TemplateCase{"StationFile",
                      IDD_STATION_FILE,
                      "ZORIVAN Station File",

@@ -1,18 +1,17 @@
-#include <gtest/gtest.h>
+#include "platform/qt/qt_timer_host.h"
 
-#include <memory>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QTest>
-
-#include "platform/qt/qt_timer_host.h"
+#include <memory>
+#include <vector>
 
 namespace {
 
 // Records ticks; can kill its timer from inside the tick, as the controller does.
 class Sink : public TimerSink {
-public:
+  public:
     void OnTimer(int id) override {
         ticks.push_back(id);
         if (host != nullptr && id == killInside) host->KillTimer(id);

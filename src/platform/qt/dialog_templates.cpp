@@ -17,7 +17,7 @@ namespace {
 
 // Makes controls, registers them by id, and lays out the common parts.
 class TemplateBuilder {
-public:
+  public:
     TemplateBuilder(QDialog& dialog, QtDialogWindow& window) : dialog_(dialog), window_(window) {}
 
     QPushButton* Button(int id, const QString& caption, bool isDefault = false) {
@@ -71,14 +71,13 @@ public:
     void RadioGroup(const std::vector<int>& ids) { window_.AddRadioGroup(ids); }
     QDialog& Dialog() { return dialog_; }
 
-private:
+  private:
     QDialog& dialog_;
     QtDialogWindow& window_;
 };
 
 void BuildAbout(TemplateBuilder& b) {
     QDialog& dialog = b.Dialog();
-    dialog.setWindowTitle(QObject::tr("About ZORIVAN"));
     auto* icon = new QLabel(&dialog);
     icon->setPixmap(QIcon(QStringLiteral(":/zorivan.png")).pixmap(48, 48));
     icon->setAccessibleName(QObject::tr("ZORIVAN icon"));
@@ -90,7 +89,8 @@ void BuildAbout(TemplateBuilder& b) {
 
     auto* texts = new QVBoxLayout;
     texts->addLayout(versionRow);
-    texts->addWidget(b.Static(IDC_ABOUT_FIRMWARE, QStringLiteral("RX-320 Firmware-Version:   x.xx")));
+    texts->addWidget(
+        b.Static(IDC_ABOUT_FIRMWARE, QStringLiteral("RX-320 Firmware-Version:   x.xx")));
     texts->addWidget(b.Label(QObject::tr("Controls the receiver over its serial line.")));
 
     auto* top = new QHBoxLayout;
@@ -105,7 +105,6 @@ void BuildAbout(TemplateBuilder& b) {
 
 void BuildComPort(TemplateBuilder& b) {
     QDialog& dialog = b.Dialog();
-    dialog.setWindowTitle(QObject::tr("ZORIVAN  COMPort"));
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(b.Label(QObject::tr("Please select the COM port :")));
     const int ids[] = {IDC_CHOOSE_COM1, IDC_CHOOSE_COM2, IDC_CHOOSE_COM3, IDC_CHOOSE_COM4};
@@ -127,7 +126,6 @@ void AddFieldRow(TemplateBuilder& b, QGridLayout* grid, int row, const QString& 
 
 void BuildConfiguration(TemplateBuilder& b) {
     QDialog& dialog = b.Dialog();
-    dialog.setWindowTitle(QObject::tr("ZORIVAN  Configuration"));
     auto* layout = new QVBoxLayout(&dialog);
 
     // Beside each port, the device it leads to on this host (editable: any path will do).
@@ -160,11 +158,11 @@ void BuildConfiguration(TemplateBuilder& b) {
     correctionGrid->addWidget(b.Label(QObject::tr("Freq. ( KHz )")), 0, 0);
     correctionGrid->addWidget(b.Label(QObject::tr("Corr. ( Hz )")), 0, 1);
     correctionGrid->addWidget(b.Edit(IDC_CFG_POINT1, QObject::tr("Point 1 frequency, kHz")), 1, 0);
-    correctionGrid->addWidget(b.Edit(IDC_CFG_CORRECTION1, QObject::tr("Point 1 correction, Hz")),
-                              1, 1);
+    correctionGrid->addWidget(b.Edit(IDC_CFG_CORRECTION1, QObject::tr("Point 1 correction, Hz")), 1,
+                              1);
     correctionGrid->addWidget(b.Edit(IDC_CFG_POINT2, QObject::tr("Point 2 frequency, kHz")), 2, 0);
-    correctionGrid->addWidget(b.Edit(IDC_CFG_CORRECTION2, QObject::tr("Point 2 correction, Hz")),
-                              2, 1);
+    correctionGrid->addWidget(b.Edit(IDC_CFG_CORRECTION2, QObject::tr("Point 2 correction, Hz")), 2,
+                              1);
     layout->addWidget(correction);
 
     auto* fields = new QGridLayout;
@@ -195,7 +193,6 @@ void AddRadioRow(TemplateBuilder& b, QGridLayout* grid, int row, const QString& 
 
 void BuildStationEdit(TemplateBuilder& b) {
     QDialog& dialog = b.Dialog();
-    dialog.setWindowTitle(QObject::tr("ZORIVAN  Station"));
     auto* grid = new QGridLayout;
 
     QLineEdit* name = b.Edit(IDC_EDIT_NAME);
@@ -228,7 +225,6 @@ void BuildStationEdit(TemplateBuilder& b) {
 
 void BuildStationFile(TemplateBuilder& b) {
     QDialog& dialog = b.Dialog();
-    dialog.setWindowTitle(QObject::tr("ZORIVAN Station File"));
     auto* grid = new QGridLayout(&dialog);
     grid->addWidget(b.Button(IDC_FILE_NEW, QObject::tr("New")), 0, 0);
     grid->addWidget(b.Button(IDC_FILE_OPEN, QObject::tr("Open")), 0, 1);
@@ -237,30 +233,32 @@ void BuildStationFile(TemplateBuilder& b) {
     grid->addWidget(b.Button(IDCANCEL, QObject::tr("Cancel")), 2, 0, 1, 2, Qt::AlignHCenter);
 }
 
+struct Template {
+    int id;
+    const char* title;
+    void (*build)(TemplateBuilder&);
+};
+
+constexpr Template kTemplates[] = {
+    {IDD_ABOUTBOX, "About ZORIVAN", BuildAbout},
+    {IDD_COMPORT, "ZORIVAN  COMPort", BuildComPort},
+    {IDD_CONFIGURATION, "ZORIVAN  Configuration", BuildConfiguration},
+    {IDD_STATION_EDIT, "ZORIVAN  Station", BuildStationEdit},
+    {IDD_STATION_FILE, "ZORIVAN Station File", BuildStationFile},
+};
+
 }  // namespace
 
 bool BuildDialogTemplate(int templateId, QDialog& dialog, QtDialogWindow& window) {
-    TemplateBuilder builder(dialog, window);
-    switch (templateId) {
-        case IDD_ABOUTBOX:
-            BuildAbout(builder);
-            break;
-        case IDD_COMPORT:
-            BuildComPort(builder);
-            break;
-        case IDD_CONFIGURATION:
-            BuildConfiguration(builder);
-            break;
-        case IDD_STATION_EDIT:
-            BuildStationEdit(builder);
-            break;
-        case IDD_STATION_FILE:
-            BuildStationFile(builder);
-            break;
-        default:
-            return false;
+    for (const Template& entry : kTemplates) {
+        if (entry.id == templateId) {
+            dialog.setWindowTitle(QObject::tr(entry.title));
+            TemplateBuilder builder(dialog, window);
+            entry.build(builder);
+            // Fixed size, as the templates are: the layout decides it.
+            dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
+            return true;
+        }
     }
-    // Fixed size, as the templates are: the layout decides it.
-    dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
-    return true;
+    return false;
 }

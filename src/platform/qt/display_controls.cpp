@@ -25,7 +25,9 @@ void FrequencyDisplay::SetText(const QString& text) {
     ValueChanged();
 }
 
-QString FrequencyDisplay::ValueText() const { return text_.trimmed(); }
+QString FrequencyDisplay::ValueText() const {
+    return text_.trimmed();
+}
 
 const QFont& FrequencyDisplay::FontForCellHeight(int cellHeight) {
     if (cellHeight != fontCellHeight_) {

@@ -10,17 +10,17 @@
 class FrequencyDisplay : public ValueDisplay {
     Q_OBJECT
 
-public:
+  public:
     explicit FrequencyDisplay(QWidget* parent = nullptr);
 
     void SetText(const QString& text);
     QString Text() const { return text_; }
     QString ValueText() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     // The readout font for a cell height in pixels, made once per height.
     const QFont& FontForCellHeight(int cellHeight);
 
@@ -34,7 +34,7 @@ private:
 class SignalMeter : public ValueDisplay {
     Q_OBJECT
 
-public:
+  public:
     explicit SignalMeter(QWidget* parent = nullptr);
 
     void SetLevels(int currentDb, int averageDb);
@@ -42,10 +42,10 @@ public:
     int AverageDb() const { return averageDb_; }
     QString ValueText() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int currentDb_ = 0;
     int averageDb_ = 0;
 };
@@ -55,16 +55,16 @@ private:
 class SquelchLamp : public ValueDisplay {
     Q_OBJECT
 
-public:
+  public:
     explicit SquelchLamp(QWidget* parent = nullptr);
 
     void SetState(int state);
     int State() const { return state_; }
     QString ValueText() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int state_ = -1;
 };

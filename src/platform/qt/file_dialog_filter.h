@@ -1,8 +1,7 @@
 #pragma once
 
-#include <string>
-
 #include <QStringList>
+#include <string>
 
 // Qt name filters from the toolkit's filter text "Description|pattern|Description|pattern||".
 // Patterns separated by ';' become Qt's blank-separated list; a description that already ends in

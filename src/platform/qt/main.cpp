@@ -5,11 +5,10 @@
 //   ZORIVAN_SCREENSHOT=<png>   save the main window to this file once it has run for a moment
 //                              (ZORIVAN_SCREENSHOT_DELAY_MS, default 2000)
 
-#include <cstdlib>
-#include <string>
-
 #include <QApplication>
 #include <QIcon>
+#include <cstdlib>
+#include <string>
 
 #include "app/com_port_dialog.h"
 #include "app/ini_profile.h"

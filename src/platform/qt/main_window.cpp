@@ -1,11 +1,5 @@
 #include "platform/qt/main_window.h"
 
-#include <algorithm>
-#include <array>
-#include <iterator>
-#include <cstdlib>
-#include <utility>
-
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QBoxLayout>
@@ -23,10 +17,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
 #include <QSlider>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QWheelEvent>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <iterator>
+#include <span>
+#include <utility>
 
 #include "link/filter_table.h"
 #include "platform/qt/display_controls.h"
@@ -48,8 +48,7 @@ constexpr const char* kStepCaptions[] = {"1 Hz",  "5 Hz",  "10 Hz", "50 Hz",  "1
                                          "1 KHz", "5 KHz", "9 KHz", "10 KHz", "50 KHz", "100 KHz"};
 constexpr const char* kModeCaptions[] = {"AM", "USB", "LSB", "CW"};
 constexpr const char* kAgcCaptions[] = {"Slow", "Med", "Fast"};
-constexpr const char* kRangeCaptions[] = {"300 - 900", "1050 - 2250", "2400 - 4200",
-                                          "4500 - 8000"};
+constexpr const char* kRangeCaptions[] = {"300 - 900", "1050 - 2250", "2400 - 4200", "4500 - 8000"};
 static_assert(std::size(kStepCaptions) == kStepButtons.size());
 static_assert(std::size(kModeCaptions) == kModeButtons.size());
 static_assert(std::size(kAgcCaptions) == kAgcButtons.size());
@@ -118,8 +117,7 @@ QPushButton* CompactButton(const QString& caption, QWidget* parent) {
     return button;
 }
 
-QPushButton* PushLikeButton(const QString& caption, QWidget* parent,
-                            const QString& widest = {}) {
+QPushButton* PushLikeButton(const QString& caption, QWidget* parent, const QString& widest = {}) {
     auto* button = new QPushButton(caption, parent);
     FitToCaption(button, widest);
     button->setCheckable(true);
@@ -137,16 +135,16 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("ZORIVAN"));
     // A latched push button (mode, AGC, filter, continuous tuning) must read as down at a
     // glance; the style's own shade of grey barely differs from a raised one.
-    setStyleSheet(QStringLiteral(
-        "QPushButton:checked { background-color: palette(highlight);"
-        " color: palette(highlighted-text); border: 1px solid palette(shadow);"
-        " border-radius: 3px; padding: 4px 6px; }"));
+    setStyleSheet(
+        QStringLiteral("QPushButton:checked { background-color: palette(highlight);"
+                       " color: palette(highlighted-text); border: 1px solid palette(shadow);"
+                       " border-radius: 3px; padding: 4px 6px; }"));
 
     auto* left = new QVBoxLayout;
     left->addWidget(BuildFrequencyGroup());
     auto* modeAgc = new QHBoxLayout;
-    modeAgc->addWidget(BuildModeGroup(), 4);
-    modeAgc->addWidget(BuildAgcGroup(), 3);
+    modeAgc->addWidget(BuildLatchedGroup(tr("Mode"), kModeButtons, kModeCaptions), 4);
+    modeAgc->addWidget(BuildLatchedGroup(tr("AGC"), kAgcButtons, kAgcCaptions), 3);
     left->addLayout(modeAgc);
     left->addWidget(BuildFilterGroup());
     auto* shiftSignal = new QHBoxLayout;
@@ -253,23 +251,13 @@ QWidget* MainWindow::BuildFrequencyGroup() {
     return group;
 }
 
-QWidget* MainWindow::BuildModeGroup() {
-    auto* group = new QGroupBox(tr("Mode"), this);
+QWidget* MainWindow::BuildLatchedGroup(const QString& title, std::span<const int> ids,
+                                       std::span<const char* const> captions) {
+    auto* group = new QGroupBox(title, this);
     auto* layout = new QHBoxLayout(group);
-    for (std::size_t mode = 0; mode < kModeButtons.size(); ++mode) {
-        auto* button = PushLikeButton(tr(kModeCaptions[mode]), group);
-        AddControl(kModeButtons[mode], button);
-        layout->addWidget(button);
-    }
-    return group;
-}
-
-QWidget* MainWindow::BuildAgcGroup() {
-    auto* group = new QGroupBox(tr("AGC"), this);
-    auto* layout = new QHBoxLayout(group);
-    for (std::size_t agc = 0; agc < kAgcButtons.size(); ++agc) {
-        auto* button = PushLikeButton(tr(kAgcCaptions[agc]), group);
-        AddControl(kAgcButtons[agc], button);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        auto* button = PushLikeButton(tr(captions[i]), group);
+        AddControl(ids[i], button);
         layout->addWidget(button);
     }
     return group;
@@ -492,9 +480,13 @@ void MainWindow::Finish(int result) {
     }
 }
 
-void MainWindow::EndDialog(int result) { Finish(result); }
+void MainWindow::EndDialog(int result) {
+    Finish(result);
+}
 
-void MainWindow::reject() { RequestExit(); }
+void MainWindow::reject() {
+    RequestExit();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (ended_) {
@@ -598,16 +590,22 @@ void MainWindow::ShowSignalMeter(int currentDb, int averageDb) {
     meter_->SetLevels(currentDb, averageDb);
 }
 
-void MainWindow::ShowSquelchLamp(int state) { lamp_->SetState(state); }
+void MainWindow::ShowSquelchLamp(int state) {
+    lamp_->SetState(state);
+}
 
-int MainWindow::ListClientWidth() { return stations_->viewport()->width(); }
+int MainWindow::ListClientWidth() {
+    return stations_->viewport()->width();
+}
 
 void MainWindow::SetupListColumns(int frequencyWidth, int stationWidth) {
     stations_->setColumnWidth(0, frequencyWidth);
     stations_->setColumnWidth(1, stationWidth);
 }
 
-void MainWindow::FocusStationList() { stations_->setFocus(Qt::OtherFocusReason); }
+void MainWindow::FocusStationList() {
+    stations_->setFocus(Qt::OtherFocusReason);
+}
 
 bool MainWindow::GetWindowPlacement(WindowPlacement& placement) {
     const QRect frame = frameGeometry();
@@ -640,7 +638,9 @@ QTreeWidgetItem* MainWindow::Row(int row) const {
                                                             : nullptr;
 }
 
-int MainWindow::RowCount() { return stations_->topLevelItemCount(); }
+int MainWindow::RowCount() {
+    return stations_->topLevelItemCount();
+}
 
 void MainWindow::InsertRow(int row, const std::string& frequencyText, const std::string& name,
                            StationNode node) {
@@ -676,7 +676,9 @@ void MainWindow::DeleteRow(int row) {
     }
 }
 
-void MainWindow::DeleteAllRows() { stations_->clear(); }
+void MainWindow::DeleteAllRows() {
+    stations_->clear();
+}
 
 int MainWindow::GetSelectedRow() {
     const QList<QTreeWidgetItem*> selected = stations_->selectedItems();

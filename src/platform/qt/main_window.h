@@ -1,8 +1,8 @@
 #pragma once
 
-#include <map>
-
 #include <QDialog>
+#include <map>
+#include <span>
 
 #include "platform/qt/qt_dialog_window.h"
 #include "ui/main_window_surface.h"
@@ -23,7 +23,7 @@ class SquelchLamp;
 class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -68,16 +68,17 @@ public:
 
     void reject() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     QWidget* BuildFrequencyGroup();
-    QWidget* BuildModeGroup();
-    QWidget* BuildAgcGroup();
+    // A group of push-like radio buttons in one row (mode, AGC).
+    QWidget* BuildLatchedGroup(const QString& title, std::span<const int> ids,
+                               std::span<const char* const> captions);
     QWidget* BuildFilterGroup();
     QWidget* BuildPassbandGroup();
     QWidget* BuildSignalGroup();

@@ -12,12 +12,12 @@ class QWidget;
 class QtBusWatcher : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Neither is owned; both must outlive the watcher. The bus must be open for requests to
     // be watched; the title is followed either way.
     QtBusWatcher(LocalSocketBus& bus, QWidget& window);
 
-private:
+  private:
     LocalSocketBus& bus_;
     QSocketNotifier* notifier_ = nullptr;
 };

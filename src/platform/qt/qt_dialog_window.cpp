@@ -1,7 +1,5 @@
 #include "platform/qt/qt_dialog_window.h"
 
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QButtonGroup>
@@ -13,12 +11,15 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QWidget>
+#include <algorithm>
 
 #include "ui/main_window_surface.h"
 
 namespace {
 
-QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Unchecking inside an exclusive group needs the group's exclusivity lifted for a moment.
 void SetButtonChecked(QAbstractButton* button, bool checked) {

@@ -16,7 +16,7 @@ class QWidget;
 // MainWindowSurface for the main window, which adds its own parts.
 template <class Surface>
 class QtDialogWindowBase : public Surface {
-public:
+  public:
     // top is the window itself; it must outlive this object.
     explicit QtDialogWindowBase(QWidget& top);
 
@@ -27,7 +27,8 @@ public:
     QWidget* Control(int id) const;
     // handler(id) runs after each click on a registered button, once Qt has applied the check
     // state the click gives; except buttons listed in ignored.
-    void ForwardClicks(const std::function<void(int)>& handler, const std::vector<int>& ignored = {});
+    void ForwardClicks(const std::function<void(int)>& handler,
+                       const std::vector<int>& ignored = {});
     // Focus moved into an edit by SetFocus selects its text, as a dialog does for a field it
     // sends the user back to.
     void SetSelectTextOnFocus(bool on) { selectTextOnFocus_ = on; }
@@ -51,10 +52,10 @@ public:
     // A QDialog ends with done(result); any other window closes.
     void EndDialog(int result) override;
 
-protected:
+  protected:
     QWidget& Top() const { return top_; }
 
-private:
+  private:
     struct RadioGroup {
         std::vector<int> ids;
         QButtonGroup* group = nullptr;

@@ -1,12 +1,11 @@
 #include "platform/qt/qt_host.h"
 
-#include <functional>
-
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <functional>
 
 #include "app/program_texts.h"
 #include "platform/qt/dialog_templates.h"
@@ -18,7 +17,7 @@ namespace {
 // A dialog whose Escape key and close box are the logic's Cancel command: the logic decides
 // whether and how the dialog ends.
 class ModalDialog : public QDialog {
-public:
+  public:
     using QDialog::QDialog;
     std::function<void()> onCancel;
 
@@ -80,7 +79,9 @@ QWidget* QtHost::Owner() const {
     return parent_;
 }
 
-void QtHost::Beep() { QApplication::beep(); }
+void QtHost::Beep() {
+    QApplication::beep();
+}
 
 bool QtHost::GetSaveFileName(const FileDialogOptions& options, std::string& path) {
     return RunFileDialog(options, true, path);

@@ -9,7 +9,7 @@
 // dialogs, and modal dialogs built from their templates. Windows it opens sit over the parent
 // window once one is set (the main window); before that they stand alone.
 class QtHost : public Host {
-public:
+  public:
     QtHost() = default;
 
     void SetParentWindow(QWidget* parent) { parent_ = parent; }
@@ -22,7 +22,7 @@ public:
     // IDCANCEL for a template it cannot build.
     int RunModal(DialogLogic& dialog) override;
 
-private:
+  private:
     QWidget* Owner() const;
     bool RunFileDialog(const FileDialogOptions& options, bool save, std::string& path);
 

@@ -27,7 +27,8 @@ void QtTimerHost::KillTimer(int id) {
 }
 
 void QtTimerHost::PostTimerTick(int id) {
-    QMetaObject::invokeMethod(this, [this, id] { Deliver(id); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, id] { Deliver(id); }, Qt::QueuedConnection);
 }
 
 bool QtTimerHost::IsRunning(int id) const {

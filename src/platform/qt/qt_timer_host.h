@@ -1,8 +1,7 @@
 #pragma once
 
-#include <map>
-
 #include <QObject>
+#include <map>
 
 #include "controller/timer_host.h"
 
@@ -13,7 +12,7 @@ class QTimer;
 class QtTimerHost : public QObject, public TimerHost {
     Q_OBJECT
 
-public:
+  public:
     explicit QtTimerHost(QObject* parent = nullptr);
     ~QtTimerHost() override;
 
@@ -25,7 +24,7 @@ public:
     // True while timer id is set.
     bool IsRunning(int id) const;
 
-private:
+  private:
     void Deliver(int id);
 
     TimerSink* sink_ = nullptr;

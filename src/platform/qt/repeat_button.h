@@ -8,14 +8,14 @@
 class RepeatButton : public QPushButton {
     Q_OBJECT
 
-public:
+  public:
     explicit RepeatButton(const QString& text, QWidget* parent = nullptr);
 
-signals:
+  signals:
     // -1 pressed, 1 released.
     void Action(int action);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

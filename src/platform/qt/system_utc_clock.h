@@ -4,6 +4,6 @@
 
 // The host's wall clock, in UTC.
 class SystemUtcClock : public UtcClock {
-public:
+  public:
     UtcTime Now() override;
 };

@@ -6,7 +6,7 @@
 namespace {
 
 class ValueDisplayAccessible : public QAccessibleWidget {
-public:
+  public:
     explicit ValueDisplayAccessible(ValueDisplay* display)
         : QAccessibleWidget(display, QAccessible::StaticText) {}
 

@@ -9,13 +9,13 @@
 class ValueDisplay : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ValueDisplay(QWidget* parent = nullptr);
 
     // What the control shows, in words.
     virtual QString ValueText() const = 0;
 
-protected:
+  protected:
     // After the value changed: repaint at once and tell assistive tools.
     void ValueChanged();
 };
