@@ -1,0 +1,110 @@
+// Copy-data messages from a hostile or broken partner, a whole run of them, into the real main
+// dialog and controller on fakes: nothing crashes, the receiver stays within its tuning range,
+// the list view shows exactly the stations in the list, and the list still saves and loads.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/minimum_frequency.h"
+#include "controller/receiver_controller.h"
+#include "exchange/exchange_value.h"
+#include "fuzz_check.h"
+#include "support/fake_copy_data_bus.h"
+#include "support/fake_host.h"
+#include "support/fake_main_window.h"
+#include "support/scripted_serial_device.h"
+#include "support/virtual_clock.h"
+#include "ui/main_dialog.h"
+
+namespace {
+
+constexpr int kMostMessages = 16;
+
+std::uint32_t MessageValue(FuzzedDataProvider& input) {
+    // Mostly the messages the partner sends, sometimes any value.
+    switch (input.ConsumeIntegralInRange(0, 2)) {
+        case 0: return kTuneMessage + input.ConsumeIntegralInRange<std::uint32_t>(0, 4);
+        case 1: return kStationMessage + input.ConsumeIntegralInRange<std::uint32_t>(0, 4);
+        default: return input.ConsumeIntegral<std::uint32_t>();
+    }
+}
+
+std::set<StationNode> StationNodes(const CStationList& list) {
+    std::set<StationNode> nodes;
+    StationNode cursor = nullptr;
+    StationNode node = nullptr;
+    StationRecord record;
+    if (list.GetNext(cursor, node, record) != 0) return nodes;
+    cursor = nullptr;
+    while (list.GetNext(cursor, node, record) == 0) {
+        nodes.insert(node);
+        if (cursor == nullptr) break;
+    }
+    return nodes;
+}
+
+struct Program {
+    Program() {
+        MinimumFrequency = kDefaultMinimumFrequency;
+        device.AnswerTo({'?', 0x0D}, {'V', 'E', 'R', ' ', '1', '0', '3', 0x0D});
+        device.AnswerTo({'X', 0x0D}, {'X', 0x00, 0x40, 0x0D});
+        controller.SetMainView(&dialog);
+        dialog.SetController(&controller);
+        dialog.SetCopyDataBus(&bus);
+        bus.AddWindow("ZELKA station database");
+    }
+    ~Program() { controller.SetMainView(nullptr); }
+
+    ScriptedSerialDevice device;
+    VirtualTimerHost clock;
+    FakeHost host;
+    FakeMainWindow window;
+    FakeCopyDataBus bus;
+    CReceiverController controller{device, clock, clock, host};
+    CMainDialog dialog{host, window};
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    Program program;
+    const bool withStation = input.ConsumeBool();
+    if (withStation) {
+        StationNode node = nullptr;
+        program.controller.Stations().Add(StationRecord("Known", 7100000, 1, 2, 10, 0), node);
+    }
+    program.dialog.OnInitDialog();
+    program.clock.RunPending();
+
+    for (int i = 0; i < kMostMessages && input.remaining_bytes() > 0; ++i) {
+        const std::uint32_t value = MessageValue(input);
+        const std::vector<std::uint8_t> block = input.ConsumeBytes<std::uint8_t>(
+            input.ConsumeIntegralInRange<std::size_t>(0, 400));
+        program.dialog.OnCopyData(value, block.data(), block.size());
+        if (input.ConsumeIntegralInRange(0, 7) == 0) program.dialog.OnCommand(IDC_ZEL);
+    }
+
+    const CReceiverLink& link = program.controller.Link();
+    FUZZ_CHECK(link.Frequency() >= MinimumFrequency && link.Frequency() <= kMaximumFrequency);
+    FUZZ_CHECK(program.controller.Settings().Frequency == link.Frequency());
+
+    const std::set<StationNode> nodes = StationNodes(program.controller.Stations());
+    std::set<StationNode> shown;
+    for (int row = 0; row < program.window.RowCount(); ++row) {
+        shown.insert(program.window.GetRowData(row));
+    }
+    FUZZ_CHECK(static_cast<int>(shown.size()) == program.window.RowCount());
+    FUZZ_CHECK(shown == nodes);
+
+    // Whatever the partner sent, the list saves into a file that loads back whole.
+    CStationList reread;
+    FUZZ_CHECK(reread.Parse(program.controller.Stations().Serialize()) == 0);
+    FUZZ_CHECK(StationNodes(reread).size() == nodes.size());
+    return 0;
+}
