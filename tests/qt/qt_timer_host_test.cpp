@@ -69,16 +69,4 @@ TEST(QtTimerHost, KillInsideItsOwnTickStopsIt) {
     EXPECT_EQ(sink.ticks, std::vector<int>{10});
 }
 
-TEST(QtTimerHost, SettingARunningTimerAgainKeepsOneTimer) {
-    QtTimerHost host;
-    Sink sink;
-    host.Attach(&sink);
-    host.SetTimer(11, 60000);
-    host.SetTimer(11, 1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !sink.ticks.empty(); }));
-    host.KillTimer(11);
-    EXPECT_FALSE(host.IsRunning(11));
-    host.KillTimer(99);  // never set: nothing happens
-}
-
 }  // namespace

@@ -293,9 +293,7 @@ QWidget* MainWindow::BuildPassbandGroup() {
     QLabel* value = BorderedStatic(QStringLiteral("+freq"), group);
     value->setMinimumWidth(56);
     AddControl(IDC_PBS_TEXT, value);
-    auto* on = new QCheckBox(tr("On"), group);
-    on->setAccessibleDescription(tr("Passband shift on"));
-    AddControl(IDC_PBS_ON, on);
+    QCheckBox* on = AddOnBox(IDC_PBS_ON, tr("Passband shift"), group);
 
     auto* row = new QHBoxLayout;
     row->addWidget(value);
@@ -314,18 +312,14 @@ QWidget* MainWindow::BuildSignalGroup() {
     meter_->setFixedHeight(20);
     meter_->setMinimumWidth(120);
     AddControl(IDC_SIGNAL_METER, meter_);
-    auto* signalOn = new QCheckBox(tr("On"), group);
-    signalOn->setAccessibleDescription(tr("Signal strength display on"));
-    AddControl(IDC_SIGNAL_ON, signalOn);
+    QCheckBox* signalOn = AddOnBox(IDC_SIGNAL_ON, tr("Signal strength display"), group);
 
     lamp_ = new SquelchLamp(group);
     lamp_->setAccessibleName(tr("Squelch indicator"));
     lamp_->setFixedSize(16, 16);
     AddControl(IDC_SQUELCH_LAMP, lamp_);
     auto* squelchLabel = new QLabel(tr("Squelch"), group);
-    auto* squelchOn = new QCheckBox(tr("On"), group);
-    squelchOn->setAccessibleDescription(tr("Squelch on"));
-    AddControl(IDC_SQUELCH_ON, squelchOn);
+    QCheckBox* squelchOn = AddOnBox(IDC_SQUELCH_ON, tr("Squelch"), group);
     auto* squelch = new QSlider(Qt::Horizontal, group);
     AddSlider(squelch, IDC_SQUELCH_SLIDER, tr("Squelch level"));
 
@@ -395,9 +389,7 @@ QWidget* MainWindow::BuildLevelGroup(const QString& title, int sliderId, int onI
     auto* group = new QGroupBox(title, this);
     auto* slider = new QSlider(Qt::Horizontal, group);
     AddSlider(slider, sliderId, title);
-    auto* on = new QCheckBox(tr("On"), group);
-    on->setAccessibleDescription(tr("%1 on").arg(title));
-    AddControl(onId, on);
+    QCheckBox* on = AddOnBox(onId, title, group);
     auto* layout = new QHBoxLayout(group);
     layout->addWidget(slider, 1);
     layout->addWidget(on);
@@ -423,6 +415,14 @@ QWidget* MainWindow::BuildBottomRow() {
     layout->addWidget(time);
     layout->addLayout(buttons);
     return row;
+}
+
+QCheckBox* MainWindow::AddOnBox(int id, const QString& what, QWidget* parent) {
+    auto* box = new QCheckBox(tr("On"), parent);
+    // Four boxes read "On"; the description says which, without hiding the caption.
+    box->setAccessibleDescription(tr("%1 on").arg(what));
+    AddControl(id, box);
+    return box;
 }
 
 void MainWindow::AddSlider(QAbstractSlider* slider, int id, const QString& accessibleName) {

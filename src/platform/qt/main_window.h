@@ -8,6 +8,7 @@
 #include "ui/main_window_surface.h"
 
 class CMainDialog;
+class QCheckBox;
 class FrequencyDisplay;
 class QAbstractSlider;
 class QKeyEvent;
@@ -85,6 +86,8 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     QWidget* BuildStationGroup();
     QWidget* BuildLevelGroup(const QString& title, int sliderId, int onId);
     QWidget* BuildBottomRow();
+    // An "On" check box switching what.
+    QCheckBox* AddOnBox(int id, const QString& what, QWidget* parent);
     void AddSlider(QAbstractSlider* slider, int id, const QString& accessibleName);
     void ConnectEvents();
     void Finish(int result);
