@@ -1,5 +1,7 @@
 #include "link/receiver_link.h"
 
+#include <algorithm>
+
 #include "app/minimum_frequency.h"
 #include "link/filter_table.h"
 
@@ -139,6 +141,12 @@ int CReceiverLink::QuerySignalStrength(int& levelDb) {
     if (!IsOpen()) return 1;
     std::uint8_t reply[kSignalReplyLength];
     if (!Ask('X', reply, kSignalReplyLength)) return 2;
+    // The version reply's last byte (CR) is left unread; when it arrives only after this query's
+    // purge it leads the reply, and the value bytes would be read one place early.
+    if (reply[0] == kCr && reply[1] == 'X') {
+        std::copy(reply + 1, reply + kSignalReplyLength, reply);
+        if (Device().Read(reply + kSignalReplyLength - 1, 1) != 1) return 2;
+    }
     levelDb = SignalLevelDb(reply[1], reply[2]);
     return 0;
 }

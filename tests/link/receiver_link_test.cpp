@@ -401,6 +401,16 @@ TEST_F(ReceiverLinkTest, SignalQueryPurgesAsksAndReadsFourBytes) {
     EXPECT_EQ(device.writes, std::vector<Bytes>{kSignalQuery});
 }
 
+TEST_F(ReceiverLinkTest, SignalReplyBehindALateVersionCarriageReturnIsReadInFrame) {
+    Connect();
+    // The version reply's CR arrives only after the signal query's purge.
+    device.QueueReply({0x0D, 'X', 0x03, 0xE8, 0x0D});
+    int levelDb = -1;
+    EXPECT_EQ(link.QuerySignalStrength(levelDb), 0);
+    EXPECT_EQ(levelDb, 60);
+    EXPECT_EQ(device.PendingInput(), 0);
+}
+
 TEST_F(ReceiverLinkTest, SignalReplyExtremes) {
     Connect();
     int levelDb = -1;

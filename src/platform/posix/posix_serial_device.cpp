@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <climits>
 
@@ -122,6 +123,7 @@ bool PosixSerialDevice::SetLine(const SerialLineSettings& settings) {
         held.parity != settings.parity || held.stopBits != settings.stopBits) {
         return false;
     }
+    baudRate_ = held.baudRate;
     SetModemLine(TIOCM_DTR, settings.dtrEnabled);
     SetModemLine(TIOCM_RTS, settings.rtsEnabled);
     return true;
@@ -153,10 +155,28 @@ int PosixSerialDevice::Write(const std::uint8_t* data, int count) {
     if (fd_ < 0 || count <= 0) return 0;
     const Deadline deadline(
         TotalTimeoutMs(timeouts_.writeMultiplier, timeouts_.writeConstant, count));
+    const auto started = std::chrono::steady_clock::now();
     const int written = Transfer(POLLOUT, count, deadline, [&](int done) {
         return ::write(fd_, data + done, static_cast<std::size_t>(count - done));
     });
-    return written - UnsentAfterDraining(written, deadline);
+    const int sent = written - UnsentAfterDraining(written, deadline);
+    WaitForLineTime(started, sent, deadline);
+    return sent;
+}
+
+void PosixSerialDevice::WaitForLineTime(std::chrono::steady_clock::time_point started, int bytes,
+                                        const Deadline& deadline) {
+    // A write is over when its bytes have left the line. A real UART's drain already took that
+    // long; a pseudo-terminal or a USB adapter that buffers on its own reports "sent" at once, and
+    // then the next query would sit behind the backlog at the receiver and time out.
+    if (baudRate_ == 0 || bytes <= 0) return;
+    const auto lineTime = std::chrono::microseconds(10LL * bytes * 1000000 / baudRate_);
+    while (!deadline.Passed()) {
+        const auto elapsed = std::chrono::steady_clock::now() - started;
+        if (elapsed >= lineTime) return;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(lineTime - elapsed);
+        ::poll(nullptr, 0, static_cast<int>(std::min<long long>(left.count() + 1, deadline.RemainingMs())));
+    }
 }
 
 int PosixSerialDevice::Read(std::uint8_t* data, int count) {

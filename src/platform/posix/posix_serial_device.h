@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -51,10 +52,14 @@ private:
     int UnsentAfterDraining(int written, const Deadline& deadline);
     // Marks the device gone when errorNumber says it went away.
     void NoteError(int errorNumber);
+    // Holds a write back until its bytes would have crossed the line at the set baud rate.
+    void WaitForLineTime(std::chrono::steady_clock::time_point started, int bytes,
+                         const Deadline& deadline);
     void SetModemLine(int line, bool on);
 
     int fd_ = -1;
     SerialOpenError lastOpenError_ = SerialOpenError::None;
     SerialTimeouts timeouts_;
     bool gone_ = false;
+    std::uint32_t baudRate_ = 0;  // as last set; 0 until then
 };
