@@ -108,6 +108,7 @@ class CReceiverController : public TimerSink {
     // (no partial list), the name unchanged. Returns the list's load result.
     int LoadStationFile();
     int RepeatPeriodMs() const;
+    void ReopenLostPort();
     // Timer 2: asks the receiver unless the signal polling already does.
     void CheckAlive();
     // Timer 10: the held button has been down long enough; repeating starts.

@@ -27,6 +27,8 @@ public:
     int SetBuffers(int inputSize, int outputSize);
 
     bool IsOpen() const { return open_; }
+    // True when the port is open but its device went away (a USB adapter pulled out).
+    bool DeviceGone() const { return open_ && device_.DeviceGone(); }
     // The device path "COMn" was mapped to at the last Open, for messages.
     const std::string& DevicePath() const { return devicePath_; }
 

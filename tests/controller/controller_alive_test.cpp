@@ -117,4 +117,51 @@ TEST_F(ControllerAliveTest, TheMeterIsBlankedOnceAgainAfterEachNewSilence) {
     EXPECT_EQ(CountOf(view.meter, Meter{0, 0}), 2);
 }
 
+// Beyond the original: a port whose device went away, or that was missing at start, is opened
+// again by the alive check, so plugging the adapter in brings the receiver back without a restart.
+TEST_F(ControllerAliveTest, PulledAdapterIsOpenedAgainAndGetsTheWholeState) {
+    StartActive();
+    device.gone = true;
+    device.openError = SerialOpenError::NoSuchDevice;  // unplugged
+    clock.Advance(200);
+    ASSERT_EQ(controller.HardwareActive(), 0);
+    clock.Advance(3000);
+    EXPECT_EQ(controller.HardwareActive(), 0);
+    EXPECT_EQ(device.openCalls, 1) << "the alive check should try to open the port again";
+
+    device.openError = SerialOpenError::None;  // plugged back in
+    device.ClearRecords();
+    clock.Advance(3000);
+    EXPECT_EQ(device.openCalls, 1);
+    EXPECT_FALSE(device.gone);
+    EXPECT_EQ(controller.HardwareActive(), 1);
+    EXPECT_EQ(view.titles.back(), kTitleActive);
+    EXPECT_GE(Commands().size(), 11u);
+}
+
+TEST_F(ControllerAliveTest, PortMissingAtStartIsTriedAgainAtEachAliveCheck) {
+    device.openError = SerialOpenError::NoSuchDevice;
+    controller.Start();
+    clock.RunPending();
+    ASSERT_EQ(controller.HardwareActive(), 0);
+    clock.Advance(3000);
+    EXPECT_EQ(controller.HardwareActive(), 0);
+    EXPECT_GE(device.openCalls, 3);
+
+    device.openError = SerialOpenError::None;
+    clock.Advance(3000);
+    EXPECT_EQ(controller.HardwareActive(), 1);
+    EXPECT_EQ(device.openedPath, "/dev/ttyS0");
+}
+
+TEST_F(ControllerAliveTest, AHealthyOpenPortIsNotOpenedAgain) {
+    StartActive();
+    device.AnswerTo(kVersionQuery, {});
+    controller.SetDisplaySignalStrength(0);
+    const int opensBefore = device.openCalls;
+    clock.Advance(9000);
+    EXPECT_EQ(controller.HardwareActive(), 0);
+    EXPECT_EQ(device.openCalls, opensBefore);
+}
+
 }  // namespace

@@ -212,7 +212,7 @@ TEST_F(FaultSurvivalTest, VanishedDeviceLeavesTheProgramRunningAndSayingSo) {
 
 // A USB adapter pulled and plugged back in comes back under the same name: the alive check opens
 // the port again and the receiver gets the whole state, without a restart of the program.
-TEST_F(FaultSurvivalTest, DISABLED_RepluggedDeviceIsOpenedAgainAndGetsTheState) {
+TEST_F(FaultSurvivalTest, RepluggedDeviceIsOpenedAgainAndGetsTheState) {
     StartActive();
     ASSERT_TRUE(sim.Control("vanish"));
     ASSERT_TRUE(sim.WaitForExit(kLogWaitMs));

@@ -7,6 +7,7 @@ bool ScriptedSerialDevice::Open(const std::string& path) {
     lastOpenError_ = openError;
     if (openError != SerialOpenError::None) return false;
     isOpen = true;
+    gone = false;  // a device that opens is there again
     openedPath = path;
     return true;
 }
