@@ -11,15 +11,10 @@
 #include <vector>
 
 #include "app/minimum_frequency.h"
-#include "controller/receiver_controller.h"
 #include "exchange/exchange_value.h"
 #include "fuzz_check.h"
 #include "support/fake_copy_data_bus.h"
-#include "support/fake_host.h"
-#include "support/fake_main_window.h"
-#include "support/scripted_serial_device.h"
-#include "support/virtual_clock.h"
-#include "ui/main_dialog.h"
+#include "support/main_window_rig.h"
 
 namespace {
 
@@ -48,32 +43,14 @@ std::set<StationNode> StationNodes(const CStationList& list) {
     return nodes;
 }
 
-struct Program {
-    Program() {
-        MinimumFrequency = kDefaultMinimumFrequency;
-        device.AnswerTo({'?', 0x0D}, {'V', 'E', 'R', ' ', '1', '0', '3', 0x0D});
-        device.AnswerTo({'X', 0x0D}, {'X', 0x00, 0x40, 0x0D});
-        controller.SetMainView(&dialog);
-        dialog.SetController(&controller);
-        dialog.SetCopyDataBus(&bus);
-        bus.AddWindow("ZELKA station database");
-    }
-    ~Program() { controller.SetMainView(nullptr); }
-
-    ScriptedSerialDevice device;
-    VirtualTimerHost clock;
-    FakeHost host;
-    FakeMainWindow window;
-    FakeCopyDataBus bus;
-    CReceiverController controller{device, clock, clock, host};
-    CMainDialog dialog{host, window};
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    Program program;
+    FakeCopyDataBus bus;
+    bus.AddWindow("ZELKA station database");
+    MainWindowRig program;
+    program.dialog.SetCopyDataBus(&bus);
     const bool withStation = input.ConsumeBool();
     if (withStation) {
         StationNode node = nullptr;

@@ -10,16 +10,12 @@
 #include <string>
 
 #include "app/minimum_frequency.h"
-#include "controller/receiver_controller.h"
 #include "fuzz_check.h"
 #include "stations/station_edit_dialog.h"
 #include "stations/station_list.h"
 #include "support/fake_dialog_window.h"
 #include "support/fake_host.h"
-#include "support/fake_main_window.h"
-#include "support/scripted_serial_device.h"
-#include "support/virtual_clock.h"
-#include "ui/main_dialog.h"
+#include "support/main_window_rig.h"
 #include "ui/number_text.h"
 
 namespace {
@@ -41,27 +37,18 @@ void ReadNumbers(const std::string& text) {
 }
 
 void EnterFrequency(const std::string& text, int displayMHz) {
-    MinimumFrequency = kDefaultMinimumFrequency;
-    ScriptedSerialDevice device;
-    VirtualTimerHost clock;
-    FakeHost host;
-    FakeMainWindow window;
-    CReceiverController controller(device, clock, clock, host);
-    CMainDialog dialog(host, window);
-    controller.SetMainView(&dialog);
-    dialog.SetController(&controller);
-    controller.Settings().DisplayMHz = displayMHz;
-    dialog.OnInitDialog();
+    MainWindowRig program;
+    program.controller.Settings().DisplayMHz = displayMHz;
+    program.dialog.OnInitDialog();
 
-    window.SetText(IDC_FREQUENCY_ENTRY, text);
-    dialog.OnCommand(IDC_ENTER);
-    const int frequencyHz = controller.Settings().Frequency;
+    program.window.SetText(IDC_FREQUENCY_ENTRY, text);
+    program.dialog.OnCommand(IDC_ENTER);
+    const int frequencyHz = program.controller.Settings().Frequency;
     FUZZ_CHECK(frequencyHz >= MinimumFrequency && frequencyHz <= kMaximumFrequency);
-    FUZZ_CHECK(controller.Link().Frequency() == frequencyHz);
+    FUZZ_CHECK(program.controller.Link().Frequency() == frequencyHz);
     // Either the entry was taken and cleared, or it stays for correction after a beep.
-    const bool taken = window.GetText(IDC_FREQUENCY_ENTRY).empty();
-    FUZZ_CHECK(taken || host.beeps == 1);
-    controller.SetMainView(nullptr);
+    const bool taken = program.window.GetText(IDC_FREQUENCY_ENTRY).empty();
+    FUZZ_CHECK(taken || program.host.beeps == 1);
 }
 
 void EditStation(FuzzedDataProvider& input) {
