@@ -91,7 +91,12 @@ void BuildAbout(TemplateBuilder& b) {
     texts->addLayout(versionRow);
     texts->addWidget(
         b.Static(IDC_ABOUT_FIRMWARE, QStringLiteral("RX-320 Firmware-Version:   x.xx")));
-    texts->addWidget(b.Label(QObject::tr("Controls the receiver over its serial line.")));
+    // The core fills in the one-key command list; it is long, so it wraps at the dialog's width.
+    QLabel* keys = b.Static(IDC_ABOUT_KEYS, QString());
+    keys->setWordWrap(true);
+    keys->setMinimumWidth(380);
+    keys->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    texts->addWidget(keys);
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
@@ -143,6 +148,11 @@ void BuildConfiguration(TemplateBuilder& b) {
         portGrid->addWidget(path, i / 2, (i % 2) * 2 + 1);
     }
     b.RadioGroup({IDC_CFG_COM1, IDC_CFG_COM2, IDC_CFG_COM3, IDC_CFG_COM4});
+    // Why the chosen port cannot be opened; empty while it can.
+    QLabel* problem = b.Static(IDC_CFG_PORT_PROBLEM, QString());
+    problem->setWordWrap(true);
+    problem->setStyleSheet(QStringLiteral("color: #b00000"));
+    portGrid->addWidget(problem, 2, 0, 1, 4);
     layout->addWidget(ports);
 
     auto* unit = new QGroupBox(QObject::tr("Frequency input and display"), &dialog);

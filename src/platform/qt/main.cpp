@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <clocale>
 #include <cstdlib>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "controller/receiver_controller.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/profile_location.h"
+#include "platform/posix/serial_device_list.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_copy_data_bus.h"
 #include "platform/qt/qt_host.h"
@@ -35,6 +37,9 @@ std::string ProfilePath() {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Qt has just switched to the system locale; the profile, the station file and the displays
+    // are written and read with '.' as the decimal point whatever the user's language.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("zorivan"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zorivan.png")));
     // The run ends with the main window's exit sequence, not when some window closes (the COM
@@ -52,6 +57,11 @@ int main(int argc, char* argv[]) {
     CMainDialog dialog(host, window);
     window.SetDialog(&dialog);
     dialog.SetController(&controller);
+    // The Configuration dialog lists the serial devices present and tries a chosen port on a
+    // spare device, so it can say why that port will not open.
+    PosixSerialDeviceLister deviceLister;
+    PosixSerialDevice probeDevice;
+    dialog.SetSerialPortHelpers(SerialPortHelpers{&deviceLister, &probeDevice});
     controller.SetMainView(&dialog);
     // The exchange with the station-database program; without a usable bus directory the
     // program runs on and only the exchange is missing.
