@@ -6,8 +6,9 @@
 #
 # SECONDS per target, default 60 (or ZORIVAN_FUZZ_SECONDS). TARGETs default to every
 # fuzz/*_fuzz.cpp. A target that crashes is started again on its grown corpus until its time is
-# up, so one fault does not hide the next; every crashing input is kept under
-# <build>/fuzz-artifacts/<target>/ and can be replayed with `<build>/fuzz/<target> <file>`.
+# up, so one fault does not hide the next (each distinct fault is told once, by its first line).
+# Every crashing input is kept under <build>/fuzz-artifacts/<target>/ and can be replayed with
+# `<build>/fuzz/<target> <file>`.
 # Environment: ZORIVAN_FUZZ_BUILD_DIR (default build-fuzz), ZORIVAN_BUILD_JOBS (default 2).
 # Exit status: 0 when no target crashed, 1 otherwise.
 set -euo pipefail
@@ -36,7 +37,8 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 results="$build/fuzz-results"
 mkdir -p "$results"
 summary="$results/summary.txt"
-printf '%-24s %8s %12s %9s %7s %8s\n' target seconds executions exec/s corpus crashes >"$summary"
+printf '%-24s %8s %12s %9s %7s %8s %8s\n' target seconds executions exec/s corpus crashes distinct \
+    >"$summary"
 status=0
 
 for target in "${targets[@]}"; do
@@ -54,6 +56,7 @@ for target in "${targets[@]}"; do
 
     executions=0
     crashes=0
+    signatures=()
     start=$(date +%s)
     while :; do
         left=$((seconds - ($(date +%s) - start)))
@@ -70,9 +73,16 @@ for target in "${targets[@]}"; do
         executions=$((executions + ${runs:-0}))
         cat "$run_log" >>"$log"
         if [ "$ended" = crash ]; then
-            echo "== $target: crash, see $log"
-            grep -m 3 -E 'property broken|runtime error|ERROR: AddressSanitizer|ERROR: LeakSanitizer|SUMMARY' \
-                "$run_log" | sed 's/^/   /' || true
+            # The same fault is found again and again once the corpus leads to it: each one is
+            # told once, by its first line.
+            signature=$(grep -m 1 -E 'property broken|runtime error|ERROR: (Address|Leak)Sanitizer|ERROR: libFuzzer' \
+                "$run_log" | sed -E 's/==[0-9]+==//; s/0x[0-9a-f]+/0x.../g' || true)
+            known=0
+            for seen in "${signatures[@]}"; do [ "$seen" = "$signature" ] && known=1; done
+            if [ $known -eq 0 ]; then
+                signatures+=("$signature")
+                echo "== $target: $signature"
+            fi
         fi
         rm -f "$run_log"
         [ "$ended" = ok ] && break
@@ -80,8 +90,9 @@ for target in "${targets[@]}"; do
     elapsed=$(($(date +%s) - start))
     [ "$elapsed" -gt 0 ] || elapsed=1
     files=$(find "$corpus" -type f | wc -l)
-    printf '%-24s %8d %12d %9d %7d %8d\n' "$target" "$elapsed" "$executions" \
-        $((executions / elapsed)) "$files" "$crashes" >>"$summary"
+    printf '%-24s %8d %12d %9d %7d %8d %8d\n' "$target" "$elapsed" "$executions" \
+        $((executions / elapsed)) "$files" "$crashes" "${#signatures[@]}" >>"$summary"
+    for seen in "${signatures[@]}"; do echo "    $target: $seen" >>"$summary"; done
     [ "$crashes" -eq 0 ] || status=1
 done
 
