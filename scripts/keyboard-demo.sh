@@ -44,7 +44,7 @@ step "type 9580 (kHz) and tune it with z"
 typed 9580
 keys z
 hold 2
-step "step up three times and down once, then larger and smaller steps"
+step "t steps down three times, T up once; s/S make the step smaller/larger"
 keys t t t T
 keys s s t S S S T
 step "modes forward to USB (m), where the passband shift works"
@@ -66,13 +66,11 @@ step "Ctrl+B twice"
 keys ctrl+b
 hold 2
 keys ctrl+b
-step "continuous tuning with c, fast with Ctrl+Y, stopped with Ctrl+C; then C the other way"
+# A change of speed ends a run, so Ctrl+Y comes between the two runs.
+step "continuous tuning down with c (slow pace), Ctrl+C stops; Ctrl+Y fast; C up at the fast pace"
 keys c
-hold 4
-keys ctrl+y
-hold 3
-keys ctrl+c
-keys C
+hold 5
+keys ctrl+c ctrl+y C
 hold 3
 keys ctrl+c
 import -window root "$out/during.png"
