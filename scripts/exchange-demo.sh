@@ -38,7 +38,8 @@ sleep 3
 import -window root "$out/after-station.png"
 echo
 echo "== tune commands the receiver got after the message"
-grep " tune $frequency " "$out/sim.log" | head -n 3
+grep " tune $frequency " "$out/sim.log" | head -n 3 ||
+    { echo "exchange-demo: the receiver was not tuned" >&2; exit 1; }
 echo
 echo "== \"  ZELKA\" listening while k is pressed in ZORIVAN"
 timeout 20 "$standin" --title "  ZELKA" listen --count 1 >"$out/listen.txt" &
@@ -47,6 +48,8 @@ sleep 1
 demo_key k
 wait "$listener" || true
 cat "$out/listen.txt"
+grep -q "received value 10001 .*frequency $frequency Hz" "$out/listen.txt" ||
+    { echo "exchange-demo: ZELKA did not get the frequency" >&2; exit 1; }
 echo
 echo "== exit (the list changed, so it is saved)"
 demo_exit_app
