@@ -5,6 +5,7 @@
 #include <span>
 
 #include "exchange/little_endian.h"
+#include "stations/station_line.h"
 
 namespace {
 
@@ -44,8 +45,8 @@ std::string ReadText(const std::uint8_t* data, std::size_t size, const TextField
     // The station file separates fields with "|" and records with line breaks.
     for (char& c : text) {
         if (c == '|') c = '/';
-        if (c == '\r' || c == '\n') c = ' ';
     }
+    BlankLineBreaks(text);
     return text;
 }
 

@@ -7,6 +7,7 @@
 #include "link/filter_table.h"
 #include "ui/frequency_text.h"
 #include "ui/number_text.h"
+#include "stations/station_line.h"
 
 namespace {
 
@@ -69,6 +70,11 @@ void CStationEditDialog::OnOk(DialogWindow& window) {
     if (name.find('|') != std::string::npos) {
         Refuse(window, IDC_EDIT_NAME, "The character \" | \" is not allowed in a station name !");
         return;
+    }
+    // A pasted line break would split the station's line in the file and make it unreadable.
+    if (name.find_first_of("\r\n") != std::string::npos) {
+        BlankLineBreaks(name);
+        window.SetText(IDC_EDIT_NAME, name);
     }
     // An empty name could not be read back from the station file.
     if (name.empty()) {

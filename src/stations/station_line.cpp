@@ -68,3 +68,9 @@ void BringIntoRange(StationRecord& station) {
     station.filter = std::clamp(station.filter, 0, FilterTable::kRowCount - 1);
     station.passbandShift = std::clamp(station.passbandShift, -1000, 1000);
 }
+
+void BlankLineBreaks(std::string& name) {
+    for (char& c : name) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+}

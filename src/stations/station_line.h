@@ -19,3 +19,7 @@ std::string FormatStationLine(const StationRecord& station);
 // Brings every value of station into its range: frequency MinimumFrequency..30 MHz, mode 0..3,
 // AGC 1..3, filter 0..35, passband shift -1000..1000 Hz.
 void BringIntoRange(StationRecord& station);
+
+// A station file ends a record at a line break, so a name cannot carry one: each CR and LF in
+// name becomes a blank.
+void BlankLineBreaks(std::string& name);

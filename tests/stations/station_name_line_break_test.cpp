@@ -58,7 +58,7 @@ class StationNameLineBreakTest : public testing::TestWithParam<NameCase> {
     TempDir dir;
 };
 
-TEST_P(StationNameLineBreakTest, DISABLED_AddedStationLeavesTheFileReadable) {
+TEST_P(StationNameLineBreakTest, AddedStationLeavesTheFileReadable) {
     const std::string typed = GetParam().typed;
     rig.host.modalHandler = ShowDialogIn(shown, [&](DialogLogic& d, FakeDialogWindow& w) {
         w.SetText(IDC_EDIT_NAME, typed);
@@ -69,7 +69,7 @@ TEST_P(StationNameLineBreakTest, DISABLED_AddedStationLeavesTheFileReadable) {
     EXPECT_EQ(StationsAfterSaveAndLoad(), listed);
 }
 
-TEST_P(StationNameLineBreakTest, DISABLED_EditedStationLeavesTheFileReadable) {
+TEST_P(StationNameLineBreakTest, EditedStationLeavesTheFileReadable) {
     const std::string typed = GetParam().typed;
     rig.window.SelectRow(0);
     rig.host.modalHandler = ShowDialogIn(shown, [&](DialogLogic& d, FakeDialogWindow& w) {
