@@ -3,6 +3,7 @@
 # profile and a copy of the example station file. Everything is cleaned up on exit.
 #
 #   demo_build                 set-up and RelWithDebInfo build in build-run (as scripts/run.sh)
+#   demo_prepare_output DIR    empties DIR (made if missing); sets out to its absolute path
 #   demo_start_sim DIR ARGS..  simulator with its log in DIR/sim.log; sets demo_device
 #   demo_write_profile DIR     profile on the simulator and DIR/stations.tts; exports it
 #   demo_start_x               private X server (no window manager); exports DISPLAY
@@ -33,6 +34,11 @@ demo_build() {
     cmake -S . -B "$demo_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DZORIVAN_BUILD_TESTS=OFF >/dev/null
     cmake --build "$demo_build_dir" -j "$(nproc)" --target zorivan rx320-sim zelka-standin
+}
+
+demo_prepare_output() {
+    rm -rf "$1" && mkdir -p "$1"
+    out=$(cd "$1" && pwd)
 }
 
 demo_start_sim() {

@@ -12,10 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/demo-common.sh
 
-out=${1:-$demo_build_dir/exchange-demo}
 demo_build
-rm -rf "$out" && mkdir -p "$out"
-out=$(cd "$out" && pwd)
+demo_prepare_output "${1:-$demo_build_dir/exchange-demo}"
 standin=$demo_build_dir/tools/zelka-standin/zelka-standin
 # A bus of its own, so programs running elsewhere on this desktop do not take part.
 bus=$out/bus

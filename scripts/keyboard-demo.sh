@@ -12,10 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/demo-common.sh
 
-out=${1:-$demo_build_dir/keyboard-demo}
 demo_build
-rm -rf "$out" && mkdir -p "$out"
-out=$(cd "$out" && pwd)
+demo_prepare_output "${1:-$demo_build_dir/keyboard-demo}"
 
 demo_start_sim "$out" --band
 demo_write_profile "$out"
