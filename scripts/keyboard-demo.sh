@@ -88,9 +88,11 @@ typed "Keyboard demo"
 import -window root "$out/station-editor.png"
 keys Return
 hold 1
-step "r opens the Configuration dialog, Escape closes it"
+step "r opens the Configuration dialog; Down picks COM 3, which says why it cannot be opened; Escape"
 keys r
 demo_wait_window "ZORIVAN  Configuration"
+hold 1
+keys Down
 hold 1
 import -window root "$out/configuration.png"
 keys Escape
