@@ -67,35 +67,37 @@ fi
 
 # Headless: a private X server, a screenshot, then the program's own exit: Escape asks
 # "Mute RX-320 on Exit ?" and Enter answers with the default button.
-run_headless() {
-    local app=$1 out=$2 secs=$3
-    "$app" &
-    local pid=$!
-    local win=
-    for _ in $(seq 1 100); do
-        win=$(xdotool search --name "ZORIVAN" 2>/dev/null | head -n 1 || true)
-        [ -n "$win" ] && break
-        sleep 0.1
-    done
-    sleep "$secs"
-    import -window root "$out"
-    xdotool search --name "ZORIVAN" windowactivate --sync 2>/dev/null || true
-    xdotool key Escape
-    sleep 1
-    xdotool key Return
-    for _ in $(seq 1 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        echo "run.sh: the program did not end through its exit sequence" >&2
-        kill "$pid"
-        return 1
-    fi
-    wait "$pid"
-}
-export -f run_headless
-xvfb-run -a -s "-screen 0 1024x600x24" bash -c "run_headless '$build/src/platform/qt/zorivan' '$demo/zorivan.png' '$seconds'"
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1024x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 10 display <&"$displayfd" || { echo "run.sh: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$display
+trap 'cleanup; kill $xvfb_pid 2>/dev/null' EXIT
+
+"$build/src/platform/qt/zorivan" &
+app_pid=$!
+for _ in $(seq 1 100); do
+    xdotool search --name "ZORIVAN" >/dev/null 2>&1 && break
+    sleep 0.1
+done
+sleep "$seconds"
+import -window root "$demo/zorivan.png"
+# Xvfb has no window manager to draw the title bar; say what the title is.
+echo "Window title: \"$(xdotool search --name ZORIVAN getwindowname 2>/dev/null | head -n 1)\""
+xdotool key Escape
+sleep 1
+xdotool key Return
+for _ in $(seq 1 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+    echo "run.sh: the program did not end through its exit sequence" >&2
+    kill "$app_pid"
+    exit 1
+fi
+wait "$app_pid"
 echo "Screenshot: $demo/zorivan.png"
-echo "Commands the receiver got: $(grep -c . "$demo/sim.log") (first lines below)"
-head -n 12 "$demo/sim.log"
+echo "The program ended through its exit sequence; profile written to $demo/zorivan.INI"
+echo "Commands the receiver got: $(grep -c . "$demo/sim.log"); the first ones:"
+head -n 14 "$demo/sim.log"
