@@ -83,7 +83,7 @@ done
 sleep "$seconds"
 import -window root "$demo/zorivan.png"
 # Xvfb has no window manager to draw the title bar; say what the title is.
-echo "Window title: \"$(xdotool search --name ZORIVAN getwindowname 2>/dev/null | head -n 1)\""
+echo "Window title: \"$(xdotool search --name "Ten-Tec RX-320" getwindowname 2>/dev/null | head -n 1)\""
 xdotool key Escape
 sleep 1
 xdotool key Return
