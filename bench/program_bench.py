@@ -107,6 +107,19 @@ def window_visible(pid, env):
     return found.returncode == 0 and found.stdout.strip() != ""
 
 
+def window_title(pid, env):
+    """The title of the program's visible top-level window (the one with a title)."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], env=env,
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    for window in found.stdout.split():
+        name = subprocess.run(["xdotool", "getwindowname", window], env=env,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              text=True).stdout.strip()
+        if name:
+            return name
+    return ""
+
+
 def startup_by_mapping(zorivan, env):
     started = time.monotonic()
     program = subprocess.Popen([zorivan], env=env, stdout=subprocess.DEVNULL,
@@ -162,9 +175,7 @@ def steady_run(zorivan, env, seconds, sim_pid, sim_log):
             now = time.monotonic() - started
             samples.append((now, cpu_seconds(program.pid), memory_kb(program.pid),
                             cpu_seconds(sim_pid)))
-        title = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.pid),
-                                "getwindowname"], env=env, stdout=subprocess.PIPE,
-                               stderr=subprocess.DEVNULL, text=True).stdout.strip()
+        title = window_title(program.pid, env)
     finally:
         stop(program)
     end = samples[-1]
