@@ -6,7 +6,8 @@
   flush of the whole main window to the display, which Qt reports on its "qt.widgets.painting"
   logging category with a CLOCK_MONOTONIC time stamp ("%{time boot}"); the same clock as
   Python's time.monotonic() taken just before the start. Cross-checked in separate runs by
-  polling the X server (xdotool) until the window is mapped and viewable.
+  polling the X server (xdotool) until the window is mapped and viewable; and measured again
+  with COM1 leading to no device, where the first alive check fails at once.
 - a run of SECONDS: CPU time over wall time and resident memory, from /proc/<pid>/stat and
   /proc/<pid>/status, and what reached the simulator meanwhile.
 
@@ -195,6 +196,14 @@ def steady_run(zorivan, env, seconds, sim_pid, sim_log):
     return report
 
 
+def report_startup(what, seconds):
+    print("%s, ms: %s" % (what, " ".join("%.0f" % (t * 1e3) if t is not None else "none"
+                                         for t in seconds)))
+    got = [t for t in seconds if t is not None]
+    if got:
+        print("  median %.0f ms" % (statistics.median(got) * 1e3))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--zorivan", required=True)
@@ -214,16 +223,14 @@ def main():
         env = program_environment(workdir, display, device)
         flushes = [startup_by_first_flush(args.zorivan, env) for _ in range(args.startup_runs)]
         mappings = [startup_by_mapping(args.zorivan, env) for _ in range(args.startup_runs)]
-        print("startup to the first painted window (Qt's first full flush), ms: %s"
-              % " ".join("%.0f" % (t * 1e3) if t is not None else "none" for t in flushes))
-        got = [t for t in flushes if t is not None]
-        if got:
-            print("  median %.0f ms" % (statistics.median(got) * 1e3))
-        print("startup to the window mapped and viewable (xdotool polled every 10 ms), ms: %s"
-              % " ".join("%.0f" % (t * 1e3) if t is not None else "none" for t in mappings))
-        got = [t for t in mappings if t is not None]
-        if got:
-            print("  median %.0f ms" % (statistics.median(got) * 1e3))
+        report_startup("startup to the first painted window (Qt's first full flush)", flushes)
+        report_startup("startup to the window mapped and viewable (xdotool polled every 10 ms)",
+                       mappings)
+        # The same start with no receiver to answer the first alive check.
+        absent = program_environment(workdir, display, os.path.join(workdir, "no-such-device"))
+        report_startup("startup to the first painted window, COM1 leading nowhere",
+                       [startup_by_first_flush(args.zorivan, absent)
+                        for _ in range(args.startup_runs)])
 
         # The run measured on its own: a fresh simulator log, so the counts are this run's.
         stop(sim)
