@@ -6,6 +6,8 @@
 //                              (ZORIVAN_SCREENSHOT_DELAY_MS, default 2000)
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QIcon>
 #include <clocale>
 #include <cstdlib>
@@ -26,6 +28,10 @@
 #include "ui/main_dialog.h"
 
 namespace {
+
+// How long start-up waits for the window system to show the main window before going on.
+constexpr int kExposeWaitMs = 2000;
+constexpr int kExposeStepMs = 20;
 
 std::string ProfilePath() {
     const char* chosen = std::getenv("ZORIVAN_PROFILE");
@@ -78,7 +84,17 @@ int main(int argc, char* argv[]) {
     // close with the exit question.
     QObject::connect(&window, &QDialog::finished, &application, [] { QCoreApplication::exit(0); });
     window.show();
+    // The first alive check, queued by the start, sends the whole state when the receiver answers
+    // (over half a second on the line); let the window be exposed and painted first, so the user
+    // sees it at once instead of after that exchange.
+    QElapsedTimer exposing;
+    exposing.start();
+    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed() &&
+           exposing.elapsed() < kExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kExposeStepMs);
+    }
     dialog.OnInitDialog();
+    window.repaint();
     ScheduleScreenshotFromEnvironment(window);
     if (!window.Ended()) {
         QApplication::exec();
