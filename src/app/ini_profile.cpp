@@ -67,7 +67,7 @@ bool IsSectionHeader(const std::string& line) {
 }
 
 std::string FirstLineOf(const std::string& value) {
-    return value.substr(0, value.find_first_of("\r\n"));
+    return value.substr(0, value.find('\n'));
 }
 
 }  // namespace

@@ -24,8 +24,8 @@ class IniProfileStore : public ProfileStore {
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) override;
     void WriteInt(const std::string& section, const std::string& key, int value) override;
-    // A value cannot span lines: it is cut at its first CR or LF, so that no text written here
-    // can break the file's structure.
+    // A value cannot span lines: it is cut at its first LF, where the reader ends a line, so that
+    // no text written here can break the file's structure.
     void WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
     // Writes the file when a write changed it: 0 done or nothing to do; otherwise the result of

@@ -78,7 +78,7 @@ void CStationEditDialog::OnOk(DialogWindow& window) {
     }
     // An empty name could not be read back from the station file.
     if (name.empty()) {
-        name = " ";
+        name.assign(1, ' ');
         window.SetText(IDC_EDIT_NAME, name);
     }
 

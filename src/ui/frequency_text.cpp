@@ -19,5 +19,8 @@ std::string FrequencyText(int frequencyHz, int displayMHz) {
 }
 
 std::string FrequencyDisplayText(int frequencyHz, int displayMHz) {
-    return " " + FrequencyText(frequencyHz, displayMHz) + " ";
+    std::string text(1, ' ');
+    text += FrequencyText(frequencyHz, displayMHz);
+    text += ' ';
+    return text;
 }

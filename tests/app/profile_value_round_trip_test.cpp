@@ -37,7 +37,7 @@ class ProfileValueRoundTripTest : public testing::TestWithParam<ValueCase> {
     TempDir dir;
 };
 
-TEST_P(ProfileValueRoundTripTest, DISABLED_StationFileReadsBackAfterTheExitSave) {
+TEST_P(ProfileValueRoundTripTest, StationFileReadsBackAfterTheExitSave) {
     const std::string path = dir.File("zorivan.INI");
     const std::string end = GetParam().lineEnd;
     ASSERT_TRUE(WriteWholeFile(path, "[RadioSettings]" + end + GetParam().fileLine + end));
