@@ -8,7 +8,7 @@
 
 namespace {
 
-// The spec-independent worked example: 6,075,000 Hz AM, filter row 28, no shift, no correction.
+// The first worked example: 6,075,000 Hz AM, filter row 28, no shift, no correction.
 const Bytes kTuning6075kHzAm{0x4E, 0x4F, 0xCD, 0x1A, 0xA9, 0x00, 0x00, 0x0D};
 
 using ControllerStartStopTest = ControllerTest;
