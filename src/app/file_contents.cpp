@@ -1,10 +1,16 @@
 #include "app/file_contents.h"
 
+#include <filesystem>
 #include <fstream>
 #include <new>
+#include <system_error>
 
 int ReadFileContents(const std::string& path, std::string& contents) {
     contents.clear();
+    // A directory opens as a stream on some systems and only fails at the first read; to the user
+    // it is a file that cannot be opened, not one that broke while being read.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) return 1;
     std::ifstream in(path, std::ios::binary);
     if (!in) return 1;
     // istream::read turns a failing device (EISDIR, EIO) into badbit instead of an exception.

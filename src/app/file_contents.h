@@ -3,6 +3,7 @@
 #include <string>
 
 // Reads the whole file at path as bytes into contents, the counterpart of ReplaceFileContents.
-// Returns 0 read; 1 the file cannot be opened; 2 reading failed (a directory, an I/O error, no
-// memory for the text). Never throws; on failure contents holds what was read before the error.
+// Returns 0 read; 1 the file cannot be opened (missing, no permission, a directory); 2 reading
+// failed (an I/O error, no memory for the text). Never throws; on failure contents holds what was
+// read before the error.
 int ReadFileContents(const std::string& path, std::string& contents);

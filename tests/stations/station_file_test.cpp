@@ -167,8 +167,8 @@ TEST_F(StationFileTest, MissingFileGivesOneAndAnEmptyList) {
     EXPECT_TRUE(StationLines(list).empty());
 }
 
-TEST_F(StationFileTest, DirectoryInsteadOfAFileIsAReadError) {
-    EXPECT_EQ(list.Load(dir.Path()), 2);
+TEST_F(StationFileTest, DirectoryInsteadOfAFileCannotBeOpened) {
+    EXPECT_EQ(list.Load(dir.Path()), 1);
     EXPECT_TRUE(StationLines(list).empty());
 }
 

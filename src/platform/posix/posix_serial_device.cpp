@@ -13,6 +13,7 @@
 #include <climits>
 
 #include "platform/posix/deadline_io.h"
+#include "platform/posix/transfer_loop.h"
 #include "platform/posix/termios_line.h"
 
 namespace {
@@ -43,10 +44,6 @@ SerialOpenError OpenErrorOf(int errorNumber) {
 int TotalTimeoutMs(std::uint32_t multiplierMs, std::uint32_t constantMs, int count) {
     const auto total = std::uint64_t{multiplierMs} * static_cast<std::uint64_t>(count) + constantMs;
     return static_cast<int>(std::min<std::uint64_t>(total, INT_MAX));
-}
-
-bool WouldBlock(int errorNumber) {
-    return errorNumber == EAGAIN || errorNumber == EWOULDBLOCK;
 }
 
 }  // namespace
@@ -189,23 +186,12 @@ int PosixSerialDevice::Read(std::uint8_t* data, int count) {
 }
 
 int PosixSerialDevice::Transfer(short events, int count, const Deadline& deadline,
-                                const std::function<ssize_t(int done)>& step) {
-    int done = 0;
-    while (done < count) {
-        const ssize_t n = step(done);
-        if (n > 0) {
-            done += static_cast<int>(n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && !WouldBlock(errno)) {
-            NoteError(errno);
-            break;
-        }
-        // Nothing moved now (a raw line reads 0 then); a hung-up line moves nothing for ever.
-        if (gone_ || !WaitReady(events, deadline)) break;
-    }
-    return done;
+                                const std::function<ssize_t(int done)>& move) {
+    return TransferBefore(
+        count, TransferSteps{move,
+                             // A hung-up line moves nothing for ever: no waiting for it.
+                             [&] { return !gone_ && WaitReady(events, deadline); },
+                             [&](int errorNumber) { NoteError(errorNumber); }});
 }
 
 bool PosixSerialDevice::WaitReady(short events, const Deadline& deadline) {

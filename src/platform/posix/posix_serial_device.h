@@ -43,7 +43,7 @@ public:
 
 private:
     // Moves count bytes by repeated steps (a read or write at offset done) within the deadline;
-    // returns how many moved.
+    // returns how many moved, including what arrived just as the deadline passed.
     int Transfer(short events, int count, const Deadline& deadline,
                  const std::function<ssize_t(int done)>& step);
     // Waits until the device is ready for events; false at the deadline or when it is gone.
