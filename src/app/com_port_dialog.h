@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/profile_settings.h"
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 // Asks for the COM port when the profile holds none (template 104). There is no Cancel: closing
 // the dialog any other way than "OK" gives COM1.

@@ -6,7 +6,7 @@
 
 #include "app/atomic_file.h"
 #include "app/file_contents.h"
-#include "ui/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

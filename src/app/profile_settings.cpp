@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "app/profile_store.h"
 #include "link/filter_table.h"
-#include "ui/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 
@@ -15,7 +15,6 @@ constexpr const char* kConfiguration = "Configuration";
 constexpr const char* kWindow = "Window";
 constexpr const char* kPorts = "Ports";
 
-constexpr int kValidPlacementLength = 44;
 constexpr int kPlacementFields = 10;
 // Correction points closer than this cannot define a slope worth trusting.
 constexpr int kMinimumPointDistanceHz = 5000000;

@@ -4,7 +4,7 @@
 #include "app/profile_settings.h"
 #include "controller/file_name_part.h"
 #include "controller/receiver_controller.h"
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 namespace {
 
@@ -36,8 +36,6 @@ const char* SaveMessage(int code) {
     }
 }
 
-enum StationFileOp { kNew = 1, kOpen = 2, kSave = 3, kSaveAs = 4 };
-
 }  // namespace
 
 int CReceiverController::SetStationFileName(const std::string& path) {
@@ -48,7 +46,7 @@ int CReceiverController::SetStationFileName(const std::string& path) {
 
 void CReceiverController::ShowStationFileName() {
     if (view_ != nullptr) {
-        view_->SetControlText(IDC_STATION_FILE_NAME, FileNameWithExtension(settings_.StationFile));
+        view_->ShowStationFileName(FileNameWithExtension(settings_.StationFile));
     }
 }
 
@@ -57,24 +55,26 @@ void CReceiverController::ShowStationFileMessage(int code, bool load) {
     if (text != nullptr) host_.MessageBox(text, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
-int CReceiverController::StationFileCommand(int saveFirst, const std::string& saveName, int op) {
+int CReceiverController::StationFileCommand(int saveFirst, const std::string& saveName,
+                                            StationFileOperation operation) {
     // The old list goes to its file first; a failure is shown and the command goes on.
-    if ((op == kNew || op == kOpen) && saveFirst == 1) {
+    if ((operation == StationFileOperation::New || operation == StationFileOperation::Open) &&
+        saveFirst == 1) {
         ShowStationFileMessage(stations_.Save(saveName), false);
     }
-    switch (op) {
-        case kNew: {
+    switch (operation) {
+        case StationFileOperation::New: {
             const int result = stations_.Clear();
             RefreshStationList();
             return result;
         }
-        case kOpen: {
+        case StationFileOperation::Open: {
             const int result = LoadStationFile();
             RefreshStationList();
             return result;
         }
-        case kSave:
-        case kSaveAs: {
+        case StationFileOperation::Save:
+        case StationFileOperation::SaveAs: {
             const int result = stations_.Save(settings_.StationFile);
             ShowStationFileMessage(result, false);
             return result;
@@ -101,6 +101,18 @@ void CReceiverController::RefreshStationList() {
 void CReceiverController::LoadSettingsAndStations(ProfileStore& store, ComPortChooser& chooser) {
     LoadProfileSettings(store, chooser, settings_);
     if (!settings_.StationFile.empty()) LoadStationFile();
+}
+
+int CReceiverController::AddStation(const StationRecord& station, StationNode& node) {
+    return stations_.Add(station, node);
+}
+
+int CReceiverController::UpdateStation(StationNode node, const StationRecord& station) {
+    return stations_.Update(node, station);
+}
+
+int CReceiverController::RemoveStation(StationNode node) {
+    return stations_.Remove(node);
 }
 
 int CReceiverController::LoadStationFile() {

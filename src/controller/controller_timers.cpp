@@ -7,10 +7,7 @@
 void CReceiverController::OnTimer(int id) {
     switch (id) {
         case kClockTimer:
-            if (view_ != nullptr) {
-                const UtcTime now = clock_.Now();
-                view_->ShowUtcTime(now.day, now.month, now.year, now.hour, now.minute, now.second);
-            }
+            if (view_ != nullptr) view_->ShowUtcTime(clock_.Now());
             break;
         case kAliveTimer:
             CheckAlive();

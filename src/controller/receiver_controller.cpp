@@ -1,7 +1,6 @@
 #include "controller/receiver_controller.h"
 
-#include "app/minimum_frequency.h"
-#include "ui/control_ids.h"
+#include "base/minimum_frequency.h"
 
 namespace {
 
@@ -38,15 +37,13 @@ void CReceiverController::Start() {
         view_->ShowMode(settings_.Mode);
         view_->ShowAgc(settings_.AGC);
         view_->ShowFilter(settings_.Filter);
-        view_->SetCheck(IDC_VOLUME_ON, settings_.VolumeOn);
-        view_->SetSliderPosition(IDC_VOLUME_SLIDER, settings_.VolumeLevel);
-        view_->SetCheck(IDC_LINE_ON, settings_.LineOn);
-        view_->SetSliderPosition(IDC_LINE_SLIDER, settings_.LineLevel);
+        view_->ShowVolume(settings_.VolumeOn, settings_.VolumeLevel);
+        view_->ShowLine(settings_.LineOn, settings_.LineLevel);
         view_->ShowPassbandShiftOn(settings_.PBShiftActive);
         view_->ShowPassbandShift(settings_.PBShift);
-        view_->SetCheck(IDC_SIGNAL_ON, settings_.DisplaySignalStrength);
-        view_->SetCheck(IDC_SQUELCH_ON, settings_.UseSquelchLevel);
-        view_->SetSliderPosition(IDC_SQUELCH_SLIDER, settings_.SquelchLevel);
+        view_->ShowSignalDisplayOn(settings_.DisplaySignalStrength);
+        view_->ShowSquelchOn(settings_.UseSquelchLevel);
+        view_->ShowSquelchLevel(settings_.SquelchLevel);
     }
     ShowStationFileName();
     RefreshStationList();
@@ -142,55 +139,60 @@ int CReceiverController::SetUseSquelch(int on) {
         return 0;
     }
     settings_.UseSquelchLevel = 0;
-    if (on == 1 && view_ != nullptr) view_->SetCheck(IDC_SQUELCH_ON, 0);
+    if (on == 1 && view_ != nullptr) view_->ShowSquelchOn(0);
     return 0;
 }
 
-int CReceiverController::GetConfiguration(int& comPort, int& point1Hz, int& correction1Hz,
-                                          int& point2Hz, int& correction2Hz, int& displayMHz,
-                                          int& cwFrequencyHz, int& tuningTimeSlowMs,
-                                          int& tuningTimeFastMs) const {
-    comPort = settings_.ComPort;
-    point1Hz = settings_.FrequencyForCorrection;
-    correction1Hz = settings_.CorrectionFrequency;
-    point2Hz = settings_.FrequencyForCorrection2;
-    correction2Hz = settings_.CorrectionFrequency2;
-    displayMHz = settings_.DisplayMHz;
-    cwFrequencyHz = settings_.CWFrequency;
-    tuningTimeSlowMs = settings_.TuningTimeSlow;
-    tuningTimeFastMs = settings_.TuningTimeFast;
-    return 0;
+ReceiverConfiguration CReceiverController::GetConfiguration() const {
+    ReceiverConfiguration configuration;
+    configuration.comPort = settings_.ComPort;
+    configuration.correctionPoint1Hz = settings_.FrequencyForCorrection;
+    configuration.correction1Hz = settings_.CorrectionFrequency;
+    configuration.correctionPoint2Hz = settings_.FrequencyForCorrection2;
+    configuration.correction2Hz = settings_.CorrectionFrequency2;
+    configuration.displayMHz = settings_.DisplayMHz;
+    configuration.cwFrequencyHz = settings_.CWFrequency;
+    configuration.tuningTimeSlowMs = settings_.TuningTimeSlow;
+    configuration.tuningTimeFastMs = settings_.TuningTimeFast;
+    return configuration;
 }
 
-int CReceiverController::SetConfiguration(int comPort, int point1Hz, int correction1Hz,
-                                          int point2Hz, int correction2Hz, int displayMHz,
-                                          int cwFrequencyHz, int tuningTimeSlowMs,
-                                          int tuningTimeFastMs) {
+int CReceiverController::SetConfiguration(const ReceiverConfiguration& configuration,
+                                          const ComPortMap& ports) {
     // Muted on the old port before it closes; the first alive check on the new one sends the
     // whole state, the user's levels included.
     Stop(1);
-    settings_.ComPort = comPort;
-    settings_.FrequencyForCorrection = point1Hz;
-    settings_.CorrectionFrequency = correction1Hz;
-    settings_.FrequencyForCorrection2 = point2Hz;
-    settings_.CorrectionFrequency2 = correction2Hz;
-    settings_.DisplayMHz = displayMHz;
-    settings_.CWFrequency = cwFrequencyHz;
-    settings_.TuningTimeSlow = tuningTimeSlowMs;
-    settings_.TuningTimeFast = tuningTimeFastMs;
+    settings_.Ports = ports;
+    settings_.ComPort = configuration.comPort;
+    settings_.FrequencyForCorrection = configuration.correctionPoint1Hz;
+    settings_.CorrectionFrequency = configuration.correction1Hz;
+    settings_.FrequencyForCorrection2 = configuration.correctionPoint2Hz;
+    settings_.CorrectionFrequency2 = configuration.correction2Hz;
+    settings_.DisplayMHz = configuration.displayMHz;
+    settings_.CWFrequency = configuration.cwFrequencyHz;
+    settings_.TuningTimeSlow = configuration.tuningTimeSlowMs;
+    settings_.TuningTimeFast = configuration.tuningTimeFastMs;
     Start();
     return 0;
 }
 
-int CReceiverController::GetTuning(int& frequencyHz, int& displayMHz, int& mode, int& agc,
-                                   int& filterIndex, int& passbandShiftHz) const {
-    frequencyHz = settings_.Frequency;
-    displayMHz = settings_.DisplayMHz;
-    mode = settings_.Mode;
-    agc = settings_.AGC;
-    filterIndex = settings_.Filter;
-    passbandShiftHz = Effective(settings_.PBShiftActive, settings_.PBShift);
-    return 0;
+TuningState CReceiverController::GetTuning() const {
+    TuningState tuning;
+    tuning.frequencyHz = settings_.Frequency;
+    tuning.displayMHz = settings_.DisplayMHz;
+    tuning.mode = settings_.Mode;
+    tuning.agc = settings_.AGC;
+    tuning.filterIndex = settings_.Filter;
+    tuning.passbandShiftHz = Effective(settings_.PBShiftActive, settings_.PBShift);
+    return tuning;
+}
+
+std::string CReceiverController::OpenDevicePath() const {
+    return link_.IsOpen() ? link_.DevicePath() : std::string();
+}
+
+int CReceiverController::ReadFirmwareVersion(int& version) {
+    return link_.QueryVersion(version);
 }
 
 void CReceiverController::SetHardwareActive(int ok) {

@@ -5,6 +5,7 @@
 
 #include "app/profile_settings.h"
 #include "controller/main_view.h"
+#include "controller/receiver_configuration.h"
 #include "controller/signal_average.h"
 #include "controller/timer_host.h"
 #include "controller/utc_clock.h"
@@ -69,18 +70,28 @@ class CReceiverController : public TimerSink {
     void SetDisplaySignalStrength(int on) { settings_.DisplaySignalStrength = on; }
     void SetSquelchLevel(int level) { settings_.SquelchLevel = level; }
 
-    int GetConfiguration(int& comPort, int& point1Hz, int& correction1Hz, int& point2Hz,
-                         int& correction2Hz, int& displayMHz, int& cwFrequencyHz,
-                         int& tuningTimeSlowMs, int& tuningTimeFastMs) const;
-    int SetConfiguration(int comPort, int point1Hz, int correction1Hz, int point2Hz,
-                         int correction2Hz, int displayMHz, int cwFrequencyHz, int tuningTimeSlowMs,
-                         int tuningTimeFastMs);
-    int GetTuning(int& frequencyHz, int& displayMHz, int& mode, int& agc, int& filterIndex,
-                  int& passbandShiftHz) const;
+    ReceiverConfiguration GetConfiguration() const;
+    // Restarts the link on the new port (muting the old one first); the port paths go first, so
+    // the restart opens the chosen port through them.
+    int SetConfiguration(const ReceiverConfiguration& configuration, const ComPortMap& ports);
+    TuningState GetTuning() const;
+    // Where COM1..COM4 lead, and the device the open port came from (empty while closed).
+    const ComPortMap& Ports() const { return settings_.Ports; }
+    std::string OpenDevicePath() const;
+    // Asks the receiver for its firmware version (x 100); the link's result.
+    int ReadFirmwareVersion(int& version);
+    void SetWindowPlacement(const WindowPlacement& placement) { settings_.WindowPos = placement; }
 
+    // The station list: changes go through these so that the modified flag and the file stay
+    // the controller's business. Results are the list's.
+    const CStationList& Stations() const { return stations_; }
+    int AddStation(const StationRecord& station, StationNode& node);
+    int UpdateStation(StationNode node, const StationRecord& station);
+    int RemoveStation(StationNode node);
     int SetStationFileName(const std::string& path);
-    // op 1 New, 2 Open, 3 Save, 4 Save as; returns the station-list result.
-    int StationFileCommand(int saveFirst, const std::string& saveName, int op);
+    // Returns the station-list result of the operation.
+    int StationFileCommand(int saveFirst, const std::string& saveName,
+                           StationFileOperation operation);
     void RefreshStationList();
 
     void SetHardwareActive(int ok);
@@ -94,14 +105,14 @@ class CReceiverController : public TimerSink {
     void ApplySquelch(int levelDb);
     void ReleaseSquelch();
 
-    ProfileSettings& Settings() { return settings_; }
     const ProfileSettings& Settings() const { return settings_; }
-    CStationList& Stations() { return stations_; }
-    CReceiverLink& Link() { return link_; }
     int HardwareActive() const { return hardwareActive_; }
     int SquelchState() const { return squelchState_; }
 
   private:
+    // Tests arrange the state they start from through this.
+    friend struct ControllerTestAccess;
+
     void ShowStationFileName();
     void ShowStationFileMessage(int code, bool load);
     // Loads StationFile into the list; on failure shows the message and leaves the list empty

@@ -1,6 +1,6 @@
 #include "exchange/exchange.h"
 
-#include "app/program_texts.h"
+#include "base/program_texts.h"
 #include "controller/receiver_controller.h"
 #include "exchange/copy_data_bus.h"
 #include "exchange/exchange_station_name.h"
@@ -8,27 +8,6 @@
 #include "exchange/partner_title.h"
 #include "stations/station_commands.h"
 #include "ui/main_dialog.h"
-
-namespace {
-
-// The receiver state as GetTuning reports it; the shift is 0 while passband shift is off.
-struct Tuning {
-    int frequencyHz = 0;
-    int displayMHz = 0;
-    int mode = 0;
-    int agc = 0;
-    int filter = 0;
-    int passbandShiftHz = 0;
-};
-
-Tuning CurrentTuning(const CReceiverController& controller) {
-    Tuning tuning;
-    controller.GetTuning(tuning.frequencyHz, tuning.displayMHz, tuning.mode, tuning.agc,
-                         tuning.filter, tuning.passbandShiftHz);
-    return tuning;
-}
-
-}  // namespace
 
 CExchange::CExchange(CReceiverController& controller, Host& host, CMainDialog& dialog,
                      CStationCommands& commands, CopyDataBus* bus)
@@ -97,11 +76,11 @@ void CExchange::TuneOrStore(std::uint32_t format, const std::uint8_t* data, std:
 }
 
 void CExchange::StoreStation(std::uint32_t format, const ExchangeBlock& block) {
-    const Tuning tuning = CurrentTuning(controller_);
+    const TuningState tuning = controller_.GetTuning();
     const StationRecord station(BuildStationName(format, block.texts), block.frequencyHz,
-                                tuning.mode, tuning.agc, tuning.filter, tuning.passbandShiftHz);
+                                tuning.mode, tuning.agc, tuning.filterIndex, tuning.passbandShiftHz);
     StationNode node = nullptr;
-    if (controller_.Stations().Add(station, node) != 0) return;
+    if (controller_.AddStation(station, node) != 0) return;
 
     // On top, where the user sees it, even in a sorted list; the next sort puts it in place.
     dialog_.AddStationRow(node, tuning.displayMHz, station.frequency, station.name);
@@ -113,7 +92,7 @@ void CExchange::StoreStation(std::uint32_t format, const ExchangeBlock& block) {
 void CExchange::OnZel() {
     // Continuous tuning goes on: the partner gets the frequency of this moment.
     const std::vector<std::uint8_t> block =
-        WriteExchangeBlock(1, CurrentTuning(controller_).frequencyHz, {});
+        WriteExchangeBlock(1, controller_.GetTuning().frequencyHz, {});
     BusWindow partner;
     std::int32_t ignored = 0;
     // A partner that does not take the message in time is as good as absent: saying so beats

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/radio_limits.h"
+
 // One of the receiver's 34 IF filters as the window shows it: 4 groups of 9 positions.
 struct FilterRow {
     int code;         // byte sent after 'W'
@@ -9,8 +11,8 @@ struct FilterRow {
 };
 
 struct FilterTable {
-    static constexpr int kRowCount = 36;
-    static constexpr int kDefaultIndex = 28;  // 4800 Hz
+    static constexpr int kRowCount = kFilterRowCount;
+    static constexpr int kDefaultIndex = kDefaultFilterIndex;
     static const FilterRow kRows[kRowCount];
 
     // Index of the first row with this group and position, or -1 when there is none.

@@ -2,19 +2,12 @@
 
 #include <algorithm>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "link/filter_table.h"
 
 namespace {
 
 constexpr std::uint8_t kCr = 0x0D;
-constexpr int kLowestLevel = 0;
-constexpr int kHighestLevel = 63;
-constexpr int kPassbandShiftLimitHz = 1000;
-constexpr int kCwFrequencyLimitHz = 15000;
-constexpr int kCorrectionLimitHz = 1000;
-constexpr int kCorrectionPointsMinimumApartHz = 5000000;
-constexpr int kCorrectionsMaximumApartHz = 500;
 constexpr int kVersionReplyLength = 7;
 constexpr int kSignalReplyLength = 4;
 

@@ -2,6 +2,7 @@
 
 #include "link/serial_port.h"
 #include "link/tuning_command.h"
+#include "base/radio_limits.h"
 
 // The one place the program talks to the RX-320. Keeps the last commanded state and turns each
 // change into the receiver's commands. Results: 0 success; 1 port not open (Connect: already
@@ -50,13 +51,13 @@ private:
     // unless every step succeeded and the whole reply arrived.
     bool Ask(std::uint8_t query, std::uint8_t* reply, int replyLength);
 
-    int mode_ = 0;
-    int agc_ = 2;
-    int filter_ = 28;
+    int mode_ = kModeAm;
+    int agc_ = kDefaultAgc;
+    int filter_ = kDefaultFilterIndex;
     int volume_ = 0;
     int lineLevel_ = 0;
-    int frequency_ = 6075000;
+    int frequency_ = kDefaultFrequency;
     int passbandShift_ = 0;
-    int cwFrequency_ = 700;
+    int cwFrequency_ = kDefaultCwFrequencyHz;
     CorrectionPoints correction_;
 };

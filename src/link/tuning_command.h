@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include "base/radio_limits.h"
 
 // Pure encoding and decoding of the receiver's bytes, tested without any port.
 
@@ -16,11 +17,11 @@ struct CorrectionPoints {
 int CorrectionAt(const CorrectionPoints& points, int frequencyHz);
 
 struct TuningInput {
-    int frequencyHz = 6075000;
-    int mode = 0;  // 0 AM, 1 USB, 2 LSB, 3 CW
-    int filterIndex = 28;
+    int frequencyHz = kDefaultFrequency;
+    int mode = kModeAm;
+    int filterIndex = kDefaultFilterIndex;
     int passbandShiftHz = 0;
-    int cwFrequencyHz = 700;
+    int cwFrequencyHz = kDefaultCwFrequencyHz;
     int correctionHz = 0;  // CorrectionAt() of the frequency
 };
 

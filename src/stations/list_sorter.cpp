@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

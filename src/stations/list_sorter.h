@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 // Sorts the rows of a list view by the text of one column. Lives for one sort.
 class CListSorter {

@@ -5,7 +5,7 @@
 #include "controller/receiver_controller.h"
 #include "stations/list_sorter.h"
 #include "stations/station_edit_dialog.h"
-#include "ui/frequency_text.h"
+#include "base/frequency_text.h"
 #include "ui/main_dialog.h"
 #include "ui/main_window_surface.h"
 
@@ -44,11 +44,10 @@ int CStationCommands::SelectedRowOrMessage(const char* purpose) {
 }
 
 StationRecord CStationCommands::CurrentTuning(const std::string& name, int& displayMHz) const {
-    StationRecord station;
-    station.name = name;
-    controller_.GetTuning(station.frequency, displayMHz, station.mode, station.agc, station.filter,
-                          station.passbandShift);
-    return station;
+    const TuningState tuning = controller_.GetTuning();
+    displayMHz = tuning.displayMHz;
+    return StationRecord(name, tuning.frequencyHz, tuning.mode, tuning.agc, tuning.filterIndex,
+                         tuning.passbandShiftHz);
 }
 
 void CStationCommands::OnTune() {
@@ -82,7 +81,7 @@ void CStationCommands::OnAdd() {
     StationRecord station = CurrentTuning(std::string(), displayMHz);
     if (!EditStation(host_, station, displayMHz)) return;
     StationNode node = nullptr;
-    if (controller_.Stations().Add(station, node) != 0) return;
+    if (controller_.AddStation(station, node) != 0) return;
     // On top and selected, whatever the sort order: the user sees what was added.
     window_.InsertRow(0, FrequencyText(station.frequency, displayMHz), station.name, node);
     window_.SelectRow(0);
@@ -106,7 +105,7 @@ void CStationCommands::EditSelected(const char* purpose, bool fromReceiver) {
     int displayMHz = controller_.Settings().DisplayMHz;
     if (fromReceiver) station = CurrentTuning(station.name, displayMHz);
     if (!EditStation(host_, station, displayMHz)) return;
-    if (controller_.Stations().Update(node, station) != 0) return;
+    if (controller_.UpdateStation(node, station) != 0) return;
     // The row keeps its place until the next sort.
     window_.SetRowText(row, 0, FrequencyText(station.frequency, displayMHz));
     window_.SetRowText(row, 1, station.name);
@@ -120,7 +119,7 @@ void CStationCommands::OnDelete() {
                          MessageButtons::YesNo, MessageIcon::Question) != IDYES) {
         return;
     }
-    if (controller_.Stations().Remove(window_.GetRowData(row)) == 0) window_.DeleteRow(row);
+    if (controller_.RemoveStation(window_.GetRowData(row)) == 0) window_.DeleteRow(row);
 }
 
 void CStationCommands::OnHeaderClick(int column) {

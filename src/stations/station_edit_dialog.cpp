@@ -3,16 +3,14 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "link/filter_table.h"
-#include "ui/frequency_text.h"
-#include "ui/number_text.h"
+#include "base/frequency_text.h"
+#include "base/number_text.h"
 #include "stations/station_line.h"
 
 namespace {
 
-constexpr int kMinimumShiftHz = -1000;
-constexpr int kMaximumShiftHz = 1000;
 // A field is read from its first 127 characters only.
 constexpr std::size_t kFieldLength = 127;
 
@@ -95,10 +93,10 @@ void CStationEditDialog::OnOk(DialogWindow& window) {
 
     double shift = 0;
     if (!ReadNumberField(window, IDC_EDIT_PBSHIFT, shift)) return;
-    if (!(shift >= kMinimumShiftHz && shift <= kMaximumShiftHz)) {
+    if (!(shift >= -kPassbandShiftLimitHz && shift <= kPassbandShiftLimitHz)) {
         Refuse(window, IDC_EDIT_PBSHIFT,
-               RangeMessage("Please enter a number between %5d and %5d !", kMinimumShiftHz,
-                            kMaximumShiftHz));
+               RangeMessage("Please enter a number between %5d and %5d !", -kPassbandShiftLimitHz,
+                            kPassbandShiftLimitHz));
         return;
     }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 // The Station dialog (template 111) of "Add", "Upd" and "Edit". The caller sets the members,
 // runs it, and on IDOK reads them back; OK refuses to close until every field is acceptable.

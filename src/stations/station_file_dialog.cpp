@@ -6,7 +6,6 @@
 
 namespace {
 
-enum StationFileOp { kNew = 1, kOpen = 2, kSave = 3, kSaveAs = 4 };
 
 constexpr const char* kSaveQuestion =
     "The current station file has been modfified.\nDo you want to save it ?";
@@ -82,7 +81,7 @@ void CStationFileDialog::OnNew(DialogWindow& window) {
     std::string saveName;
     if (SaveIfModified(saveFirst, saveName)) {
         controller_.SetStationFileName(std::string());
-        controller_.StationFileCommand(saveFirst, saveName, kNew);
+        controller_.StationFileCommand(saveFirst, saveName, StationFileOperation::New);
     }
     window.EndDialog(IDOK);
 }
@@ -94,7 +93,7 @@ void CStationFileDialog::OnOpen(DialogWindow& window) {
     // A cancelled open dialog saves nothing, even after "Yes" to the question.
     if (SaveIfModified(saveFirst, saveName) && AskOpenPath(host_, chosen)) {
         controller_.SetStationFileName(chosen);
-        controller_.StationFileCommand(saveFirst, saveName, kOpen);
+        controller_.StationFileCommand(saveFirst, saveName, StationFileOperation::Open);
     }
     window.EndDialog(IDOK);
 }
@@ -108,7 +107,7 @@ void CStationFileDialog::OnSave(DialogWindow& window) {
         }
         controller_.SetStationFileName(chosen);
     }
-    controller_.StationFileCommand(0, std::string(), kSave);
+    controller_.StationFileCommand(0, std::string(), StationFileOperation::Save);
     window.EndDialog(IDOK);
 }
 
@@ -116,7 +115,7 @@ void CStationFileDialog::OnSaveAs(DialogWindow& window) {
     std::string chosen;
     if (AskSavePath(host_, "", chosen)) {
         controller_.SetStationFileName(chosen);
-        controller_.StationFileCommand(0, std::string(), kSaveAs);
+        controller_.StationFileCommand(0, std::string(), StationFileOperation::SaveAs);
     }
     window.EndDialog(IDOK);
 }
@@ -136,5 +135,5 @@ void SaveModifiedListOnExit(CReceiverController& controller, Host& host) {
         if (!AskSavePath(host, "Stationfile.tts", chosen)) return;
         controller.SetStationFileName(chosen);
     }
-    controller.StationFileCommand(0, std::string(), kSave);
+    controller.StationFileCommand(0, std::string(), StationFileOperation::Save);
 }

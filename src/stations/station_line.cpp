@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "link/filter_table.h"
-#include "ui/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ void BringIntoRange(StationRecord& station) {
     station.mode = std::clamp(station.mode, 0, 3);
     station.agc = std::clamp(station.agc, 1, 3);
     station.filter = std::clamp(station.filter, 0, FilterTable::kRowCount - 1);
-    station.passbandShift = std::clamp(station.passbandShift, -1000, 1000);
+    station.passbandShift = std::clamp(station.passbandShift, -kPassbandShiftLimitHz, kPassbandShiftLimitHz);
 }
 
 void BlankLineBreaks(std::string& name) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "base/station_node.h"
+
 // One station, and at the same time its node in CStationList. Copies handed out by the list
 // have null links; links of records handed in are ignored.
 class StationRecord {
@@ -42,6 +44,3 @@ public:
     StationRecord* prev = nullptr;  // next newer; null at the front
     StationRecord* next = nullptr;  // next older; null at the end
 };
-
-// A record's identity outside the list, also the data value of its list-view row.
-using StationNode = StationRecord*;

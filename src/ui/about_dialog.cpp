@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/program_texts.h"
+#include "base/program_texts.h"
 #include "controller/receiver_controller.h"
 
 const char* const kAboutKeysText =
@@ -33,7 +33,7 @@ void RunAbout(CReceiverController& controller, Host& host) {
     CAboutDialog dialog;
     dialog.versionText = kProgramVersion;
     int version = 0;
-    const int result = controller.Link().QueryVersion(version);
+    const int result = controller.ReadFirmwareVersion(version);
     dialog.firmwareText = FirmwareVersionText(result, version);
     host.RunModal(dialog);
 }

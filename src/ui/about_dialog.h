@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 class CReceiverController;
 

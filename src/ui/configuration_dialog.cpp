@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "link/com_port_map.h"
 #include "ui/dialog_data_exchange.h"
@@ -20,8 +20,7 @@ constexpr int kPathIds[4] = {IDC_CFG_PATH_COM1, IDC_CFG_PATH_COM2, IDC_CFG_PATH_
                              IDC_CFG_PATH_COM4};
 
 // The same limits the receiver link puts on a correction pair.
-constexpr double kMinimumPointDistanceKHz = 5000;
-constexpr int kMaximumCorrectionDifferenceHz = 500;
+constexpr double kMinimumPointDistanceKHz = kCorrectionPointsMinimumApartHz / 1000;
 
 std::string TrimBlanks(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -82,13 +81,18 @@ bool CConfigurationDialog::ExchangeFromControls(DialogWindow& window) {
     const double lowestPointKHz = MinimumFrequency * 0.001;
     const double highestPointKHz = kMaximumFrequency * 0.001;
     const bool fieldsAcceptable =
-        ExchangeInteger(window, host_, IDC_CFG_CORRECTION1, -1000, 1000, correction1) &&
-        ExchangeInteger(window, host_, IDC_CFG_CORRECTION2, -1000, 1000, correction2) &&
+        ExchangeInteger(window, host_, IDC_CFG_CORRECTION1, -kCorrectionLimitHz, kCorrectionLimitHz,
+                        correction1) &&
+        ExchangeInteger(window, host_, IDC_CFG_CORRECTION2, -kCorrectionLimitHz, kCorrectionLimitHz,
+                        correction2) &&
         ExchangeNumber(window, host_, IDC_CFG_POINT1, lowestPointKHz, highestPointKHz, point1) &&
         ExchangeNumber(window, host_, IDC_CFG_POINT2, lowestPointKHz, highestPointKHz, point2) &&
-        ExchangeInteger(window, host_, IDC_CFG_TIME_FAST, 200, 1000, tuningTimeFast) &&
-        ExchangeInteger(window, host_, IDC_CFG_TIME_SLOW, 500, 5000, tuningTimeSlow) &&
-        ExchangeInteger(window, host_, IDC_CFG_CW_FREQUENCY, -15000, 15000, cwFrequency);
+        ExchangeInteger(window, host_, IDC_CFG_TIME_FAST, kTuningTimeFastMinMs,
+                        kTuningTimeFastMaxMs, tuningTimeFast) &&
+        ExchangeInteger(window, host_, IDC_CFG_TIME_SLOW, kTuningTimeSlowMinMs,
+                        kTuningTimeSlowMaxMs, tuningTimeSlow) &&
+        ExchangeInteger(window, host_, IDC_CFG_CW_FREQUENCY, -kCwFrequencyLimitHz,
+                        kCwFrequencyLimitHz, cwFrequency);
     if (!fieldsAcceptable) return false;
     for (std::size_t port = 0; port < portPaths.size(); ++port) {
         const std::string path = TrimBlanks(window.GetText(kPathIds[port]));
@@ -109,10 +113,10 @@ bool CConfigurationDialog::CorrectionPairAcceptable(DialogWindow& window) {
         window.SetFocus(IDC_CFG_POINT1);
         return false;
     }
-    if (std::abs(correction1 - correction2) > kMaximumCorrectionDifferenceHz) {
+    if (std::abs(correction1 - correction2) > kCorrectionsMaximumApartHz) {
         host_.MessageBox(std::string("The difference between the correction frequencies\n"
                                      "must not be greater than ") +
-                             std::to_string(kMaximumCorrectionDifferenceHz) + " Hz !",
+                             std::to_string(kCorrectionsMaximumApartHz) + " Hz !",
                          MessageButtons::Ok, MessageIcon::Exclamation);
         window.SetFocus(IDC_CFG_CORRECTION1);
         return false;
@@ -137,36 +141,39 @@ void CConfigurationDialog::ShowPortProblem(DialogWindow& window) {
 void RunConfiguration(CReceiverController& controller, Host& host,
                       const SerialPortHelpers& helpers) {
     controller.StopContinuousTuning();
-    int comPort = 1, point1Hz = 0, correction1Hz = 0, point2Hz = 0, correction2Hz = 0;
-    int displayMHz = 0, cwFrequencyHz = 0, tuningTimeSlowMs = 0, tuningTimeFastMs = 0;
-    controller.GetConfiguration(comPort, point1Hz, correction1Hz, point2Hz, correction2Hz,
-                                displayMHz, cwFrequencyHz, tuningTimeSlowMs, tuningTimeFastMs);
+    const ReceiverConfiguration current = controller.GetConfiguration();
 
     CConfigurationDialog dialog(host, helpers);
-    dialog.comPortIndex = comPort - 1;
-    dialog.displayUnitIndex = displayMHz;
-    dialog.correction1 = correction1Hz;
-    dialog.correction2 = correction2Hz;
-    dialog.cwFrequency = cwFrequencyHz;
-    dialog.tuningTimeSlow = tuningTimeSlowMs;
-    dialog.tuningTimeFast = tuningTimeFastMs;
+    dialog.comPortIndex = current.comPort - 1;
+    dialog.displayUnitIndex = current.displayMHz;
+    dialog.correction1 = current.correction1Hz;
+    dialog.correction2 = current.correction2Hz;
+    dialog.cwFrequency = current.cwFrequencyHz;
+    dialog.tuningTimeSlow = current.tuningTimeSlowMs;
+    dialog.tuningTimeFast = current.tuningTimeFastMs;
     // Whole kilohertz, as the points are entered.
-    dialog.point1 = static_cast<double>(point1Hz / 1000);
-    dialog.point2 = static_cast<double>(point2Hz / 1000);
-    ComPortMap& ports = controller.Settings().Ports;
+    dialog.point1 = static_cast<double>(current.correctionPoint1Hz / 1000);
+    dialog.point2 = static_cast<double>(current.correctionPoint2Hz / 1000);
+    ComPortMap ports = controller.Ports();
     for (std::size_t port = 0; port < dialog.portPaths.size(); ++port) {
         dialog.portPaths[port] = ports.PathOf(static_cast<int>(port) + 1);
     }
-    if (controller.Link().IsOpen()) dialog.openDevicePath = controller.Link().DevicePath();
+    dialog.openDevicePath = controller.OpenDevicePath();
 
     if (host.RunModal(dialog) != IDOK) return;
 
-    // The paths first: the restart below opens the chosen port through them.
     for (std::size_t port = 0; port < dialog.portPaths.size(); ++port) {
         ports.SetPath(static_cast<int>(port) + 1, dialog.portPaths[port]);
     }
-    controller.SetConfiguration(dialog.comPortIndex + 1, static_cast<int>(dialog.point1 * 1000),
-                                dialog.correction1, static_cast<int>(dialog.point2 * 1000),
-                                dialog.correction2, dialog.displayUnitIndex, dialog.cwFrequency,
-                                dialog.tuningTimeSlow, dialog.tuningTimeFast);
+    ReceiverConfiguration chosen;
+    chosen.comPort = dialog.comPortIndex + 1;
+    chosen.correctionPoint1Hz = static_cast<int>(dialog.point1 * 1000);
+    chosen.correction1Hz = dialog.correction1;
+    chosen.correctionPoint2Hz = static_cast<int>(dialog.point2 * 1000);
+    chosen.correction2Hz = dialog.correction2;
+    chosen.displayMHz = dialog.displayUnitIndex;
+    chosen.cwFrequencyHz = dialog.cwFrequency;
+    chosen.tuningTimeSlowMs = dialog.tuningTimeSlow;
+    chosen.tuningTimeFastMs = dialog.tuningTimeFast;
+    controller.SetConfiguration(chosen, ports);
 }

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 class CReceiverController;
 class SerialDevice;

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "ui/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

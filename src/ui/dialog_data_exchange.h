@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 // The standard data exchange of a dialog's edit fields: a field is read, checked for its syntax
 // and then for its range; a failure is reported in a message box and leaves the focus on the

@@ -7,14 +7,13 @@
 #include "stations/list_sorter.h"
 #include "stations/station_commands.h"
 #include "stations/station_file_dialog.h"
-#include "ui/frequency_text.h"
+#include "base/frequency_text.h"
+#include "base/radio_limits.h"
 #include "ui/main_window_radio_groups.h"
 #include "ui/main_window_sliders.h"
 
 namespace {
 
-// A valid host placement record carries its own size, 44 bytes.
-constexpr int kPlacementLength = 44;
 
 std::string DecimalText(int value) {
     return std::to_string(value);
@@ -46,7 +45,7 @@ void CMainDialog::OnInitDialog() {
     if (controller_ == nullptr) return;
     controller_->Start();
     const WindowPlacement& stored = controller_->Settings().WindowPos;
-    if (stored.length == kPlacementLength) window_.MoveWindowTo(stored.left, stored.top);
+    if (stored.length == kValidPlacementLength) window_.MoveWindowTo(stored.left, stored.top);
 }
 
 // --- Radio indices ---
@@ -104,10 +103,10 @@ void CMainDialog::ShowFrequency(int frequencyHz, int displayMHz) {
     window_.ShowFrequencyText(FrequencyDisplayText(frequencyHz, displayMHz));
 }
 
-void CMainDialog::ShowUtcTime(int day, int month, int year, int hour, int minute, int second) {
+void CMainDialog::ShowUtcTime(const UtcTime& time) {
     char text[64];
-    std::snprintf(text, sizeof text, "%02d.%02d.%4d   %02d:%02d:%02d UTC", day, month, year, hour,
-                  minute, second);
+    std::snprintf(text, sizeof text, "%02d.%02d.%4d   %02d:%02d:%02d UTC", time.day, time.month,
+                  time.year, time.hour, time.minute, time.second);
     window_.SetText(IDC_UTC_TIME, text);
 }
 
@@ -160,16 +159,30 @@ void CMainDialog::ClearContinuousButtons() {
     if (window_.GetCheck(IDC_CONT_UP) != 0) window_.SetCheck(IDC_CONT_UP, 0);
 }
 
-void CMainDialog::SetCheck(int controlId, int state) {
-    window_.SetCheck(controlId, state);
+void CMainDialog::ShowVolume(int on, int level) {
+    window_.SetCheck(IDC_VOLUME_ON, on);
+    window_.SetSliderPosition(IDC_VOLUME_SLIDER, level);
 }
 
-void CMainDialog::SetSliderPosition(int controlId, int position) {
-    window_.SetSliderPosition(controlId, position);
+void CMainDialog::ShowLine(int on, int level) {
+    window_.SetCheck(IDC_LINE_ON, on);
+    window_.SetSliderPosition(IDC_LINE_SLIDER, level);
 }
 
-void CMainDialog::SetControlText(int controlId, const std::string& text) {
-    window_.SetText(controlId, text);
+void CMainDialog::ShowSignalDisplayOn(int on) {
+    window_.SetCheck(IDC_SIGNAL_ON, on);
+}
+
+void CMainDialog::ShowSquelchOn(int on) {
+    window_.SetCheck(IDC_SQUELCH_ON, on);
+}
+
+void CMainDialog::ShowSquelchLevel(int levelDb) {
+    window_.SetSliderPosition(IDC_SQUELCH_SLIDER, levelDb);
+}
+
+void CMainDialog::ShowStationFileName(const std::string& name) {
+    window_.SetText(IDC_STATION_FILE_NAME, name);
 }
 
 void CMainDialog::SetTitle(const std::string& title) {
@@ -355,9 +368,9 @@ bool CMainDialog::OnCancel() {
     const int mute = answer == IDYES ? 1 : 0;
     SaveModifiedListOnExit(*controller_, host_);
     WindowPlacement placement;
-    placement.length = kPlacementLength;
+    placement.length = kValidPlacementLength;
     if (!window_.GetWindowPlacement(placement)) placement.length = 0;
-    controller_->Settings().WindowPos = placement;
+    controller_->SetWindowPlacement(placement);
     controller_->Stop(mute);
     window_.EndDialog(IDCANCEL);
     ended_ = true;

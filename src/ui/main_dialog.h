@@ -68,7 +68,7 @@ class CMainDialog : public MainView {
 
     // MainView
     void ShowFrequency(int frequencyHz, int displayMHz) override;
-    void ShowUtcTime(int day, int month, int year, int hour, int minute, int second) override;
+    void ShowUtcTime(const UtcTime& time) override;
     void ShowFastStepping(int state) override;
     void ShowStepSize(int index) override;
     void ShowMode(int mode) override;
@@ -77,9 +77,12 @@ class CMainDialog : public MainView {
     void ShowPassbandShiftOn(int state) override;
     void ShowPassbandShift(int shiftHz) override;
     void ClearContinuousButtons() override;
-    void SetCheck(int controlId, int state) override;
-    void SetSliderPosition(int controlId, int position) override;
-    void SetControlText(int controlId, const std::string& text) override;
+    void ShowVolume(int on, int level) override;
+    void ShowLine(int on, int level) override;
+    void ShowSignalDisplayOn(int on) override;
+    void ShowSquelchOn(int on) override;
+    void ShowSquelchLevel(int levelDb) override;
+    void ShowStationFileName(const std::string& name) override;
     void SetTitle(const std::string& title) override;
     void ShowSignalLevels(int currentDb, int averageDb) override;
     void ShowSquelchState(int state) override;

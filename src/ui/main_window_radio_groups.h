@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
 
 // The five radio groups of the main window, buttons in template order; a button's place in its
 // group is the index CMainDialog keeps.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
+#include "base/radio_limits.h"
 
 // The four sliders of the main window: set up once at initialisation, and moved by the keyboard
 // within the same range.
@@ -12,9 +13,9 @@ struct SliderSetup {
 };
 
 inline constexpr SliderSetup kMainWindowSliders[] = {
-    {IDC_VOLUME_SLIDER, 0, 63, 8, 1, 4},
-    {IDC_LINE_SLIDER, 0, 63, 8, 1, 4},
-    {IDC_PBS_SLIDER, -1000, 1000, 200, 1, 20},  // Hz; ticks at a tenth of the range
+    {IDC_VOLUME_SLIDER, kLowestLevel, kHighestLevel, 8, 1, 4},
+    {IDC_LINE_SLIDER, kLowestLevel, kHighestLevel, 8, 1, 4},
+    {IDC_PBS_SLIDER, -kPassbandShiftLimitHz, kPassbandShiftLimitHz, 200, 1, 20},  // Hz; ticks at a tenth of the range
     {IDC_SQUELCH_SLIDER, 0, 90, 10, 1, 4},      // dB on the signal meter's scale
 };
 

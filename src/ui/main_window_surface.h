@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/profile_settings.h"
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 // The main window as CMainDialog drives it: its controls by id, the station list view, and the
 // three painted displays. The Qt main window implements it; tests use an in-memory one.

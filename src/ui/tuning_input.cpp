@@ -5,7 +5,7 @@
 
 #include "controller/receiver_controller.h"
 #include "ui/main_dialog.h"
-#include "ui/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

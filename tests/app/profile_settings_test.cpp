@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/ini_profile.h"
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "support/memory_profile_store.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/temp_dir.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/ini_profile.h"
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "app/profile_settings.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/temp_dir.h"

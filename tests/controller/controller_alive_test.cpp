@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controller/controller_fixture.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ TEST_F(ControllerAliveTest, WhileTheSignalIsPolledTheAliveTimerDoesNotAsk) {
 }
 
 TEST_F(ControllerAliveTest, WithTheMeterOffTheAliveTimerAsksEveryThreeSeconds) {
-    controller.Settings().DisplaySignalStrength = 0;
+    ControllerTestAccess::Settings(controller).DisplaySignalStrength = 0;
     StartActive();
     clock.Advance(6000);
     EXPECT_EQ(QueriesOf(kVersionQuery), 2);
@@ -52,7 +53,7 @@ TEST_F(ControllerAliveTest,
 }
 
 TEST_F(ControllerAliveTest, SilentReceiverWithTheMeterOffIsFoundByTheNextAliveCheck) {
-    controller.Settings().DisplaySignalStrength = 0;
+    ControllerTestAccess::Settings(controller).DisplaySignalStrength = 0;
     StartActive();
     GoSilent();
 
@@ -65,8 +66,8 @@ TEST_F(ControllerAliveTest, SilentReceiverWithTheMeterOffIsFoundByTheNextAliveCh
 }
 
 TEST_F(ControllerAliveTest, AnsweringAgainRestoresTheTitleAndResendsEverythingWithinThreeSeconds) {
-    controller.Settings().Mode = 3;
-    controller.Settings().VolumeLevel = 33;
+    ControllerTestAccess::Settings(controller).Mode = 3;
+    ControllerTestAccess::Settings(controller).VolumeLevel = 33;
     StartActive();
     GoSilent();
     clock.Advance(200);

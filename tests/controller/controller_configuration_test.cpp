@@ -5,25 +5,31 @@
 #include <vector>
 
 #include "controller/controller_fixture.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
 using ControllerConfigurationTest = ControllerTest;
 
 std::array<int, 9> ConfigurationOf(const CReceiverController& controller) {
-    std::array<int, 9> c{};
-    controller.GetConfiguration(c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8]);
-    return c;
+    const ReceiverConfiguration c = controller.GetConfiguration();
+    return {c.comPort,       c.correctionPoint1Hz, c.correction1Hz,    c.correctionPoint2Hz,
+            c.correction2Hz, c.displayMHz,         c.cwFrequencyHz,    c.tuningTimeSlowMs,
+            c.tuningTimeFastMs};
+}
+
+void Configure(CReceiverController& controller, const ReceiverConfiguration& configuration) {
+    controller.SetConfiguration(configuration, controller.Ports());
 }
 
 TEST_F(ControllerConfigurationTest, MovingToAnotherPortMutesTheOldOneAndStartsOverOnTheNew) {
-    controller.Settings().ComPort = 1;
-    controller.Settings().VolumeLevel = 40;
-    controller.Settings().LineLevel = 20;
-    controller.Settings().Ports.SetPath(2, "/dev/ttyUSB0");
+    ControllerTestAccess::Settings(controller).ComPort = 1;
+    ControllerTestAccess::Settings(controller).VolumeLevel = 40;
+    ControllerTestAccess::Settings(controller).LineLevel = 20;
+    ControllerTestAccess::Settings(controller).Ports.SetPath(2, "/dev/ttyUSB0");
     StartActive();
 
-    controller.SetConfiguration(2, 6000000, -100, 20000000, 200, 1, -900, 3000, 300);
+    Configure(controller, {2, 6000000, -100, 20000000, 200, 1, -900, 3000, 300});
 
     // Muted and closed on the old port, opened on the new one; nothing sent there yet.
     EXPECT_EQ(device.writes, (std::vector<Bytes>{VolumeCommand(0), LineCommand(0)}));
@@ -47,17 +53,17 @@ TEST_F(ControllerConfigurationTest, MovingToAnotherPortMutesTheOldOneAndStartsOv
     // points are in the link.
     EXPECT_EQ(commands[9], VolumeCommand(40));
     EXPECT_EQ(commands[10], LineCommand(20));
-    EXPECT_EQ(controller.Link().CwFrequency(), -900);
-    EXPECT_EQ(controller.Link().Correction().frequency1Hz, 6000000);
-    EXPECT_EQ(controller.Link().Correction().correction2Hz, 200);
-    EXPECT_EQ(controller.Settings().VolumeLevel, 40);
+    EXPECT_EQ(ControllerTestAccess::Link(controller).CwFrequency(), -900);
+    EXPECT_EQ(ControllerTestAccess::Link(controller).Correction().frequency1Hz, 6000000);
+    EXPECT_EQ(ControllerTestAccess::Link(controller).Correction().correction2Hz, 200);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).VolumeLevel, 40);
 }
 
 TEST_F(ControllerConfigurationTest, ANewPortThatDoesNotOpenShowsTheNotActiveTitle) {
     StartActive();
     device.openError = SerialOpenError::NoSuchDevice;
 
-    controller.SetConfiguration(3, 5000000, 0, 15000000, 0, 0, 700, 2000, 500);
+    Configure(controller, {3, 5000000, 0, 15000000, 0, 0, 700, 2000, 500});
     clock.RunPending();
 
     EXPECT_EQ(view.titles, std::vector<std::string>{kTitleNotActive});
@@ -67,9 +73,9 @@ TEST_F(ControllerConfigurationTest, ANewPortThatDoesNotOpenShowsTheNotActiveTitl
 }
 
 TEST_F(ControllerConfigurationTest, TheNewRepeatTimesApplyToTheNextRun) {
-    controller.Settings().TuningStepSize = 7;
+    ControllerTestAccess::Settings(controller).TuningStepSize = 7;
     StartActive();
-    controller.SetConfiguration(1, 5000000, 0, 15000000, 0, 0, 700, 4000, 1000);
+    Configure(controller, {1, 5000000, 0, 15000000, 0, 0, 700, 4000, 1000});
     controller.ContinuousTuning(1, 1);
     EXPECT_EQ(clock.PeriodOf(kRepeatTimer), 4000);
     controller.StopContinuousTuning();

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "link/tuning_command.h"
 #include "support/fake_host.h"

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "controller/controller_fixture.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -13,11 +14,11 @@ class ControllerRepeatTest : public ControllerTest {
   protected:
     void SetUp() override {
         ControllerTest::SetUp();
-        controller.Settings().DisplaySignalStrength = 0;  // keeps the records to tuning
-        controller.Settings().Frequency = 6075000;
-        controller.Settings().TuningStepSize = 7;  // 5 kHz
-        controller.Settings().TuningTimeSlow = 2000;
-        controller.Settings().TuningTimeFast = 200;
+        ControllerTestAccess::Settings(controller).DisplaySignalStrength = 0;  // keeps the records to tuning
+        ControllerTestAccess::Settings(controller).Frequency = 6075000;
+        ControllerTestAccess::Settings(controller).TuningStepSize = 7;  // 5 kHz
+        ControllerTestAccess::Settings(controller).TuningTimeSlow = 2000;
+        ControllerTestAccess::Settings(controller).TuningTimeFast = 200;
         StartActive();
     }
     const std::vector<int>& Shown() const { return view.frequenciesShown; }
@@ -44,7 +45,7 @@ TEST_F(ControllerRepeatTest, HeldUpStepsAtOnceAfterTheDelayAndThenEveryTuningTim
     EXPECT_FALSE(clock.IsRunning(kRepeatTimer));
     clock.Advance(10000);
     EXPECT_EQ(Shown().size(), 4u);
-    EXPECT_EQ(controller.Settings().Frequency, 6095000);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 6095000);
 }
 
 TEST_F(ControllerRepeatTest, HeldDownWithFastRepeatsAtTheFastTime) {
@@ -56,7 +57,7 @@ TEST_F(ControllerRepeatTest, HeldDownWithFastRepeatsAtTheFastTime) {
     controller.StepButton(-1, kReleased);
     // One at once, one after the delay, five in the following second.
     EXPECT_EQ(Shown().size(), 7u);
-    EXPECT_EQ(controller.Settings().Frequency, 6075000 - 7 * 5000);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 6075000 - 7 * 5000);
 }
 
 TEST_F(ControllerRepeatTest, PressAndReleaseWithinTheDelayGiveExactlyOneStep) {
@@ -77,7 +78,7 @@ TEST_F(ControllerRepeatTest, PressAndReleaseAtOnceAsFromKeyboardOrWheelGiveOneSt
 }
 
 TEST_F(ControllerRepeatTest, HeldUpStopsAtTheBandEdgeWhileTheRepeatTimerRunsOn) {
-    controller.Settings().Frequency = 29990000;
+    ControllerTestAccess::Settings(controller).Frequency = 29990000;
     controller.StepButton(1, kPressed);
     EXPECT_EQ(Shown(), std::vector<int>{29995000});
     clock.Advance(500);
@@ -101,7 +102,7 @@ TEST_F(ControllerRepeatTest, ContinuousTuningStepsAtOnceAndThenEveryTuningTimeUn
     controller.ContinuousTuning(1, 0);
     clock.Advance(10000);
     EXPECT_EQ(Shown().size(), 3u);
-    EXPECT_EQ(controller.Settings().Frequency, 6090000);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 6090000);
 }
 
 TEST_F(ControllerRepeatTest, FastContinuousTuningStepsFiveTimesASecond) {
@@ -120,7 +121,7 @@ TEST_F(ControllerRepeatTest, ChangingTheSpeedEndsAContinuousRunAndClearsTheButto
 
     EXPECT_FALSE(clock.IsRunning(kRepeatTimer));
     EXPECT_EQ(view.continuousClears, 1);
-    EXPECT_EQ(controller.Settings().SteppingSpeed, 1);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).SteppingSpeed, 1);
     clock.Advance(5000);
     EXPECT_TRUE(Shown().empty());
 }

@@ -5,6 +5,7 @@
 
 #include "controller/controller_fixture.h"
 #include "link/row_name.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -20,10 +21,10 @@ class ControllerSignalTest : public ControllerTest {
         return Commands();
     }
     void StartWithSquelch(int levelDb) {
-        controller.Settings().UseSquelchLevel = 1;
-        controller.Settings().SquelchLevel = levelDb;
-        controller.Settings().VolumeLevel = 40;
-        controller.Settings().LineLevel = 20;
+        ControllerTestAccess::Settings(controller).UseSquelchLevel = 1;
+        ControllerTestAccess::Settings(controller).SquelchLevel = levelDb;
+        ControllerTestAccess::Settings(controller).VolumeLevel = 40;
+        ControllerTestAccess::Settings(controller).LineLevel = 20;
         StartActive();
     }
     int LastLamp() const { return view.lampStates.empty() ? -1 : view.lampStates.back(); }
@@ -53,12 +54,12 @@ TEST_F(ControllerSignalTest, SquelchOpensMutesAndOpensOnlyOnChanges) {
     EXPECT_EQ(LastLamp(), 0);
     EXPECT_EQ(view.lampStates, (std::vector<int>{0, 1, 0}));
     // The user's levels are never changed by the squelch.
-    EXPECT_EQ(controller.Settings().VolumeLevel, 40);
-    EXPECT_EQ(controller.Settings().LineLevel, 20);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).VolumeLevel, 40);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).LineLevel, 20);
 }
 
 TEST_F(ControllerSignalTest, SquelchOpensOnlyTheOutputsThatAreSwitchedOn) {
-    controller.Settings().LineOn = 0;
+    ControllerTestAccess::Settings(controller).LineOn = 0;
     StartWithSquelch(30);
     Tick(20);
     EXPECT_EQ(Tick(40), std::vector<Bytes>{VolumeCommand(40)});
@@ -108,21 +109,21 @@ TEST_F(ControllerSignalTest, SwitchingTheSignalDisplayOffReleasesTheSquelchAndBl
 }
 
 TEST_F(ControllerSignalTest, SquelchCannotBeSwitchedOnWhileTheSignalIsNotPolled) {
-    controller.Settings().DisplaySignalStrength = 0;
+    ControllerTestAccess::Settings(controller).DisplaySignalStrength = 0;
     StartActive();
 
     controller.SetUseSquelch(1);
 
-    EXPECT_EQ(controller.Settings().UseSquelchLevel, 0);
-    EXPECT_EQ(view.calls, std::vector<std::string>{"SetCheck(1008,0)"});
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).UseSquelchLevel, 0);
+    EXPECT_EQ(view.calls, std::vector<std::string>{"ShowSquelchOn(0)"});
 }
 
 TEST_F(ControllerSignalTest, SquelchSwitchIsStoredWhileTheSignalIsPolled) {
     StartActive();
     controller.SetUseSquelch(1);
-    EXPECT_EQ(controller.Settings().UseSquelchLevel, 1);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).UseSquelchLevel, 1);
     controller.SetUseSquelch(0);
-    EXPECT_EQ(controller.Settings().UseSquelchLevel, 0);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).UseSquelchLevel, 0);
     EXPECT_TRUE(view.calls.empty());
 }
 
@@ -170,8 +171,8 @@ class ControllerFailedPollTest : public ControllerSignalTest,
 
 // A failed poll is a 0 reading: with the squelch on it tries to mute (the commands go nowhere).
 TEST_P(ControllerFailedPollTest, FailedPollFeedsZero) {
-    controller.Settings().UseSquelchLevel = GetParam().useSquelch;
-    controller.Settings().SquelchLevel = 10;
+    ControllerTestAccess::Settings(controller).UseSquelchLevel = GetParam().useSquelch;
+    ControllerTestAccess::Settings(controller).SquelchLevel = 10;
     StartActive();
     Tick(40);
     GoSilent();

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "controller/controller_fixture.h"
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ const Bytes kTuning6075kHzAm{0x4E, 0x4F, 0xCD, 0x1A, 0xA9, 0x00, 0x00, 0x0D};
 using ControllerStartStopTest = ControllerTest;
 
 TEST_F(ControllerStartStopTest, StartPushesTheStoredStateInOrderAndSendsNothing) {
-    ProfileSettings& s = controller.Settings();
+    ProfileSettings& s = ControllerTestAccess::Settings(controller);
     s.ComPort = 2;
     s.Frequency = 7100000;
     s.DisplayMHz = 1;
@@ -35,8 +36,8 @@ TEST_F(ControllerStartStopTest, StartPushesTheStoredStateInOrderAndSendsNothing)
     s.StationFile = "/home/op/lists/shortwave.tts";
     StationNode older = nullptr;
     StationNode newer = nullptr;
-    ASSERT_EQ(controller.Stations().Add(StationRecord("Older", 6000000, 0, 2, 28, 0), older), 0);
-    ASSERT_EQ(controller.Stations().Add(StationRecord("Newer", 9610000, 0, 2, 28, 0), newer), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Older", 6000000, 0, 2, 28, 0), older), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Newer", 9610000, 0, 2, 28, 0), newer), 0);
 
     controller.Start();
 
@@ -47,16 +48,14 @@ TEST_F(ControllerStartStopTest, StartPushesTheStoredStateInOrderAndSendsNothing)
         "ShowMode(2)",
         "ShowAgc(3)",
         "ShowFilter(18)",
-        "SetCheck(1007,0)",
-        "SetSliderPosition(1005,40)",
-        "SetCheck(1024,1)",
-        "SetSliderPosition(1015,20)",
+        "ShowVolume(0,40)",
+        "ShowLine(1,20)",
         "ShowPassbandShiftOn(1)",
         "ShowPassbandShift(-300)",
-        "SetCheck(1014,1)",
-        "SetCheck(1008,1)",
-        "SetSliderPosition(1004,30)",
-        "SetControlText(1069,\"shortwave.tts\")",
+        "ShowSignalDisplayOn(1)",
+        "ShowSquelchOn(1)",
+        "ShowSquelchLevel(30)",
+        "ShowStationFileName(\"shortwave.tts\")",
         "DeleteAllStationRows()",
         "AddStationRow(1,9610000,\"Newer\")",
         "AddStationRow(1,6000000,\"Older\")",
@@ -79,10 +78,10 @@ TEST_F(ControllerStartStopTest, StartPushesTheStoredStateInOrderAndSendsNothing)
 }
 
 TEST_F(ControllerStartStopTest, FirstAliveCheckSendsTheWholeStateWithTheAudioLast) {
-    controller.Settings().AGC = 3;
-    controller.Settings().VolumeOn = 0;
-    controller.Settings().VolumeLevel = 40;
-    controller.Settings().LineLevel = 20;
+    ControllerTestAccess::Settings(controller).AGC = 3;
+    ControllerTestAccess::Settings(controller).VolumeOn = 0;
+    ControllerTestAccess::Settings(controller).VolumeLevel = 40;
+    ControllerTestAccess::Settings(controller).LineLevel = 20;
     controller.Start();
 
     clock.RunPending();
@@ -132,17 +131,17 @@ TEST_F(ControllerStartStopTest, APortThatDoesNotOpenShowsOnlyAsTheNotActiveTitle
 }
 
 TEST_F(ControllerStartStopTest, StopWithMutingSilencesTheReceiverButKeepsTheUsersLevels) {
-    controller.Settings().VolumeLevel = 40;
-    controller.Settings().LineLevel = 20;
+    ControllerTestAccess::Settings(controller).VolumeLevel = 40;
+    ControllerTestAccess::Settings(controller).LineLevel = 20;
     StartActive();
 
     controller.Stop(1);
 
     EXPECT_EQ(Commands(), (std::vector<Bytes>{VolumeCommand(0), LineCommand(0)}));
-    EXPECT_EQ(controller.Settings().VolumeLevel, 40);
-    EXPECT_EQ(controller.Settings().LineLevel, 20);
-    EXPECT_EQ(controller.Settings().VolumeOn, 1);
-    EXPECT_EQ(controller.Settings().LineOn, 1);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).VolumeLevel, 40);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).LineLevel, 20);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).VolumeOn, 1);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).LineOn, 1);
     EXPECT_FALSE(device.isOpen);
     EXPECT_EQ(controller.HardwareActive(), -1);
     EXPECT_EQ(controller.SquelchState(), -1);

@@ -9,14 +9,15 @@
 #include "support/scripted_com_port_chooser.h"
 #include "support/station_walk.h"
 #include "support/temp_dir.h"
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
-constexpr int kNew = 1;
-constexpr int kOpen = 2;
-constexpr int kSave = 3;
-constexpr int kSaveAs = 4;
+constexpr StationFileOperation kNew = StationFileOperation::New;
+constexpr StationFileOperation kOpen = StationFileOperation::Open;
+constexpr StationFileOperation kSave = StationFileOperation::Save;
+constexpr StationFileOperation kSaveAs = StationFileOperation::SaveAs;
 
 const std::string kTwoStations =
     "240951\r\n1\r\nRadio Habana Cuba|6000000|0|2|28|0\r\nBBC|5875000|1|3|18|300\r\n";
@@ -26,7 +27,7 @@ class ControllerStationFileTest : public ControllerTest {
     void SetUp() override {
         ControllerTest::SetUp();
         StationNode node = nullptr;
-        ASSERT_EQ(controller.Stations().Add(StationRecord("Current", 9610000, 0, 2, 28, 0), node),
+        ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Current", 9610000, 0, 2, 28, 0), node),
                   0);
     }
     std::vector<std::string> MessageTexts() const {
@@ -51,7 +52,7 @@ TEST_F(ControllerStationFileTest, OpenSavesTheOldListFirstThenLoadsAndShowsTheNe
 
     EXPECT_EQ(ReadWholeFile(dir.File("old.tts")), "240951\r\n1\r\nCurrent|9610000|0|2|28|0\r\n");
     EXPECT_EQ(
-        StationLines(controller.Stations()),
+        StationLines(ControllerTestAccess::Stations(controller)),
         (std::vector<std::string>{"BBC|5875000|1|3|18|300", "Radio Habana Cuba|6000000|0|2|28|0"}));
     EXPECT_EQ(RowNames(), (std::vector<std::string>{"BBC", "Radio Habana Cuba"}));
     EXPECT_EQ(view.sorts, 1);
@@ -89,10 +90,10 @@ TEST_P(ControllerStationLoadErrorTest, ShowsOneMessageAndLeavesAnEmptyList) {
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{row.message});
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(StationLines(controller.Stations()).empty());
+    EXPECT_TRUE(StationLines(ControllerTestAccess::Stations(controller)).empty());
     EXPECT_TRUE(view.rows.empty());
     EXPECT_EQ(view.rowDeletions, 1);
-    EXPECT_EQ(controller.Settings().StationFile, path);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).StationFile, path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,18 +119,18 @@ TEST_F(ControllerStationFileTest, SaveFirstFailureIsShownAndTheCommandGoesOn) {
 TEST_F(ControllerStationFileTest, NewSavesFirstThenClearsTheList) {
     EXPECT_EQ(controller.StationFileCommand(1, dir.File("old.tts"), kNew), 0);
     EXPECT_FALSE(ReadWholeFile(dir.File("old.tts")).empty());
-    EXPECT_TRUE(StationLines(controller.Stations()).empty());
+    EXPECT_TRUE(StationLines(ControllerTestAccess::Stations(controller)).empty());
     EXPECT_EQ(view.rowDeletions, 1);
     EXPECT_TRUE(view.rows.empty());
 }
 
 TEST_F(ControllerStationFileTest, SaveAndSaveAsWriteToTheCurrentName) {
-    for (int op : {kSave, kSaveAs}) {
-        const std::string path = dir.File("saved" + std::to_string(op) + ".tts");
+    for (StationFileOperation op : {kSave, kSaveAs}) {
+        const std::string path = dir.File("saved" + std::to_string(static_cast<int>(op)) + ".tts");
         controller.SetStationFileName(path);
         EXPECT_EQ(controller.StationFileCommand(1, dir.File("ignored.tts"), op), 0);
         EXPECT_EQ(ReadWholeFile(path), "240951\r\n1\r\nCurrent|9610000|0|2|28|0\r\n");
-        EXPECT_EQ(controller.Stations().IsModified(), 0) << op;
+        EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 0) << static_cast<int>(op);
     }
     EXPECT_EQ(ReadWholeFile(dir.File("ignored.tts")), "");
     EXPECT_TRUE(host.messages.empty());
@@ -142,27 +143,27 @@ TEST_F(ControllerStationFileTest, FailedSaveShowsItsMessageAndKeepsListAndName) 
     EXPECT_EQ(controller.StationFileCommand(0, std::string(), kSave), 1);
 
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Unable to open the station file."});
-    EXPECT_EQ(StationLines(controller.Stations()).size(), 1u);
-    EXPECT_EQ(controller.Settings().StationFile, path);
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)).size(), 1u);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).StationFile, path);
 }
 
 TEST_F(ControllerStationFileTest, UnknownCommandDoesNothing) {
-    EXPECT_EQ(controller.StationFileCommand(1, dir.File("old.tts"), 5), 0);
+    EXPECT_EQ(controller.StationFileCommand(1, dir.File("old.tts"), static_cast<StationFileOperation>(5)), 0);
     EXPECT_EQ(ReadWholeFile(dir.File("old.tts")), "");
-    EXPECT_EQ(StationLines(controller.Stations()).size(), 1u);
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)).size(), 1u);
     EXPECT_TRUE(view.calls.empty());
 }
 
 TEST_F(ControllerStationFileTest, StationFileNameShowsOnlyNameAndExtension) {
     controller.SetStationFileName("/home/op/lists/europe.tts");
     controller.SetStationFileName("");
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"SetControlText(1069,\"europe.tts\")",
-                                                    "SetControlText(1069,\"\")"}));
-    EXPECT_EQ(controller.Settings().StationFile, "");
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"ShowStationFileName(\"europe.tts\")",
+                                                    "ShowStationFileName(\"\")"}));
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).StationFile, "");
 }
 
 TEST_F(ControllerStationFileTest, RefreshShowsEveryStationInTheChosenUnit) {
-    controller.Settings().DisplayMHz = 1;
+    ControllerTestAccess::Settings(controller).DisplayMHz = 1;
     controller.RefreshStationList();
     controller.RefreshStationList();
     ASSERT_EQ(view.rows.size(), 1u);
@@ -182,9 +183,9 @@ TEST_F(ControllerStationFileTest, LoadSettingsAndStationsReadsTheProfileThenTheS
     controller.LoadSettingsAndStations(store, chooser);
 
     EXPECT_EQ(chooser.asked, 0);
-    EXPECT_EQ(controller.Settings().ComPort, 2);
-    EXPECT_EQ(controller.Settings().Frequency, 7100000);
-    EXPECT_EQ(StationLines(controller.Stations()).size(), 2u);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).ComPort, 2);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 7100000);
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)).size(), 2u);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -198,7 +199,7 @@ TEST_F(ControllerStationFileTest, StationFileThatFailsAtStartUpIsReportedAndTheN
     controller.Start();
 
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Unable to open the station file."});
-    EXPECT_TRUE(StationLines(controller.Stations()).empty());
+    EXPECT_TRUE(StationLines(ControllerTestAccess::Stations(controller)).empty());
     EXPECT_EQ(view.texts[IDC_STATION_FILE_NAME], "gone.tts");
 }
 
@@ -209,11 +210,11 @@ TEST_F(ControllerStationFileTest, NoStationFileMeansNoMessage) {
     controller.LoadSettingsAndStations(store, chooser);
     EXPECT_TRUE(host.messages.empty());
     // The list that was there before is left as it is.
-    EXPECT_EQ(StationLines(controller.Stations()).size(), 1u);
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)).size(), 1u);
 }
 
 TEST_F(ControllerStationFileTest, SaveSettingsAndFreeStationsWritesTheProfileAndEmptiesTheList) {
-    controller.Settings().VolumeLevel = 40;
+    ControllerTestAccess::Settings(controller).VolumeLevel = 40;
     StartActive();
     controller.Stop(1);
     MemoryProfileStore store;
@@ -222,7 +223,7 @@ TEST_F(ControllerStationFileTest, SaveSettingsAndFreeStationsWritesTheProfileAnd
 
     EXPECT_EQ(store.Get("RadioSettings", "VolumeLevel"), "40");
     EXPECT_GE(store.flushes, 1);
-    EXPECT_TRUE(StationLines(controller.Stations()).empty());
+    EXPECT_TRUE(StationLines(ControllerTestAccess::Stations(controller)).empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "controller/controller_fixture.h"
 #include "link/row_name.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ TEST_P(ControllerSetFrequencyTest, ClampsToTheBandAndShowsWhatWasTuned) {
 
     EXPECT_EQ(controller.SetFrequency(GetParam().requestedHz), 0);
 
-    EXPECT_EQ(controller.Settings().Frequency, GetParam().expectedHz);
-    EXPECT_EQ(controller.Link().Frequency(), GetParam().expectedHz);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, GetParam().expectedHz);
+    EXPECT_EQ(ControllerTestAccess::Link(controller).Frequency(), GetParam().expectedHz);
     EXPECT_EQ(view.frequenciesShown, std::vector<int>{GetParam().expectedHz});
     ASSERT_EQ(Commands().size(), 1u);
     EXPECT_TRUE(IsTuning(Commands()[0]));
@@ -46,9 +47,9 @@ INSTANTIATE_TEST_SUITE_P(Band, ControllerSetFrequencyTest,
                          RowName());
 
 TEST_F(ControllerTest, SetFrequencyShowsTheFrequencyEvenWhenTheReceiverIsNotConnected) {
-    controller.Settings().DisplayMHz = 1;
+    ControllerTestAccess::Settings(controller).DisplayMHz = 1;
     EXPECT_EQ(controller.SetFrequency(7100000), 1);
-    EXPECT_EQ(controller.Settings().Frequency, 7100000);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 7100000);
     EXPECT_EQ(view.calls, std::vector<std::string>{"ShowFrequency(7100000,1)"});
 }
 
@@ -64,18 +65,18 @@ class ControllerStepTest : public ControllerTest, public testing::WithParamInter
 
 TEST_P(ControllerStepTest, StepsWithinTheBandOrNotAtAll) {
     const StepRow& row = GetParam();
-    controller.Settings().Frequency = row.fromHz;
-    controller.Settings().TuningStepSize = row.stepIndex;
+    ControllerTestAccess::Settings(controller).Frequency = row.fromHz;
+    ControllerTestAccess::Settings(controller).TuningStepSize = row.stepIndex;
     StartActive();
 
     EXPECT_EQ(controller.Step(row.direction), 0);
 
-    EXPECT_EQ(controller.Settings().Frequency, row.expectedHz);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, row.expectedHz);
     if (row.expectedHz == row.fromHz) {
         EXPECT_TRUE(device.written.empty());
         EXPECT_TRUE(view.calls.empty());
     } else {
-        EXPECT_EQ(controller.Link().Frequency(), row.expectedHz);
+        EXPECT_EQ(ControllerTestAccess::Link(controller).Frequency(), row.expectedHz);
         EXPECT_EQ(view.frequenciesShown, std::vector<int>{row.expectedHz});
         ASSERT_EQ(Commands().size(), 1u);
         EXPECT_TRUE(IsTuning(Commands()[0]));
@@ -115,8 +116,8 @@ TEST_P(ControllerAudioTest, LevelWhileOffIsStoredAndSentWhenSwitchedOn) {
 
     EXPECT_EQ((controller.*row.setOn)(0), 0);
     EXPECT_EQ((controller.*row.setLevel)(40), 0);
-    EXPECT_EQ(controller.Settings().*row.level, 40);
-    EXPECT_EQ(controller.Settings().*row.on, 0);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).*row.level, 40);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).*row.on, 0);
     EXPECT_EQ((controller.*row.setOn)(1), 0);
     EXPECT_EQ((controller.*row.setLevel)(63), 0);
     EXPECT_EQ((controller.*row.setOn)(0), 0);
@@ -124,14 +125,14 @@ TEST_P(ControllerAudioTest, LevelWhileOffIsStoredAndSentWhenSwitchedOn) {
     const std::vector<Bytes> expected{row.command(0), row.command(0), row.command(40),
                                       row.command(63), row.command(0)};
     EXPECT_EQ(Commands(), expected);
-    EXPECT_EQ(controller.Settings().*row.level, 63);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).*row.level, 63);
 }
 
 TEST_P(ControllerAudioTest, LevelOutOfRangeIsStoredButRefusedByTheReceiver) {
     const AudioRow& row = GetParam();
     StartActive();
     EXPECT_EQ((controller.*row.setLevel)(64), 2);
-    EXPECT_EQ(controller.Settings().*row.level, 64);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).*row.level, 64);
     EXPECT_TRUE(device.written.empty());
 }
 
@@ -146,24 +147,21 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST_F(ControllerTest, PassbandShiftWhileOffIsStoredAndTunedWhenSwitchedOn) {
-    controller.Settings().Mode = 1;
+    ControllerTestAccess::Settings(controller).Mode = 1;
     StartActive();
 
     controller.SetPassbandShift(-400);
-    EXPECT_EQ(controller.Settings().PBShift, -400);
-    EXPECT_EQ(controller.Link().PassbandShift(), 0);
-    int frequency, displayMHz, mode, agc, filter, shift;
-    controller.GetTuning(frequency, displayMHz, mode, agc, filter, shift);
-    EXPECT_EQ(shift, 0);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).PBShift, -400);
+    EXPECT_EQ(ControllerTestAccess::Link(controller).PassbandShift(), 0);
+    EXPECT_EQ(controller.GetTuning().passbandShiftHz, 0);
 
     controller.SetPassbandShiftOn(1);
-    EXPECT_EQ(controller.Link().PassbandShift(), -400);
-    controller.GetTuning(frequency, displayMHz, mode, agc, filter, shift);
-    EXPECT_EQ(shift, -400);
+    EXPECT_EQ(ControllerTestAccess::Link(controller).PassbandShift(), -400);
+    EXPECT_EQ(controller.GetTuning().passbandShiftHz, -400);
 
     controller.SetPassbandShiftOn(0);
-    EXPECT_EQ(controller.Link().PassbandShift(), 0);
-    EXPECT_EQ(controller.Settings().PBShift, -400);
+    EXPECT_EQ(ControllerTestAccess::Link(controller).PassbandShift(), 0);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).PBShift, -400);
     // Every change retunes the receiver.
     EXPECT_EQ(Commands().size(), 3u);
 }
@@ -183,21 +181,20 @@ TEST_F(ControllerTest, ModeAgcAndFilterAreStoredAndSentWithoutTouchingTheWindow)
     EXPECT_TRUE(IsTuning(commands[4]));
     EXPECT_TRUE(view.calls.empty());
 
-    int frequency, displayMHz, mode, agc, filter, shift;
-    controller.GetTuning(frequency, displayMHz, mode, agc, filter, shift);
-    EXPECT_EQ(mode, 3);
-    EXPECT_EQ(agc, 1);
-    EXPECT_EQ(filter, 35);
-    EXPECT_EQ(frequency, 6075000);
+    const TuningState tuning = controller.GetTuning();
+    EXPECT_EQ(tuning.mode, 3);
+    EXPECT_EQ(tuning.agc, 1);
+    EXPECT_EQ(tuning.filterIndex, 35);
+    EXPECT_EQ(tuning.frequencyHz, 6075000);
 }
 
 TEST_F(ControllerTest, RefusedValuesAreStoredAndTheReceiverResultIsPassedBack) {
     StartActive();
     EXPECT_EQ(controller.SetAgc(0), 2);
-    EXPECT_EQ(controller.Settings().AGC, 0);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).AGC, 0);
     device.writeBudget = 0;
     EXPECT_EQ(controller.SetMode(2), 3);
-    EXPECT_EQ(controller.Settings().Mode, 2);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Mode, 2);
 }
 
 }  // namespace

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "exchange/exchange_block.h"
 #include "support/fake_copy_data_bus.h"
 #include "support/main_window_rig.h"
+#include "support/controller_test_access.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -19,7 +20,7 @@ class ExchangeTest : public ::testing::Test {
   protected:
     ExchangeTest() {
         dialog.SetCopyDataBus(&bus);
-        ProfileSettings& settings = controller.Settings();
+        ProfileSettings& settings = ControllerTestAccess::Settings(controller);
         settings.Frequency = 7100000;
         settings.Mode = 1;
         settings.AGC = 3;
@@ -32,7 +33,7 @@ class ExchangeTest : public ::testing::Test {
     // Loads stations, oldest first, as from a station file (so the list is not modified) and
     // starts the window: the rows come sorted by frequency, as after every start.
     void Start(const std::vector<StationRecord>& oldestFirst = {}) {
-        CStationList& stations = controller.Stations();
+        CStationList& stations = ControllerTestAccess::Stations(controller);
         std::string file = "240951\r\n1\r\n";
         for (const StationRecord& station : oldestFirst) {
             file += station.name + "|" + std::to_string(station.frequency) + "|" +

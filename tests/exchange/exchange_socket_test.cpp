@@ -18,7 +18,8 @@
 #include "support/bus_partner_loop.h"
 #include "support/station_walk.h"
 #include "support/temp_dir.h"
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ TEST_F(ExchangeSocketTest, TuneAndStationMessagesFromThePartnerArrive) {
             partner.SendCopyData(target.address, 2003, station.data(), station.size(), result));
         EXPECT_EQ(result, 0);
     });
-    EXPECT_EQ(controller.Settings().Frequency, 11700000);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 11700000);
     EXPECT_EQ(window.rows[0].name, "W (X), Y, Z");
     EXPECT_EQ(window.GetSelectedRow(), 0);
 }
@@ -133,7 +134,7 @@ TEST_F(ExchangeSocketTest, RandomAndHostileMessagesLeaveAConsistentStationList) 
     });
 
     EXPECT_EQ(delivered, 300);
-    const std::vector<std::string> lines = StationLines(controller.Stations());
+    const std::vector<std::string> lines = StationLines(ControllerTestAccess::Stations(controller));
     // Every message that could store did: each carried a frequency no station had.
     EXPECT_EQ(static_cast<int>(lines.size()), 1 + storingMessages);
     EXPECT_EQ(window.RowCount(), static_cast<int>(lines.size()));
@@ -141,10 +142,10 @@ TEST_F(ExchangeSocketTest, RandomAndHostileMessagesLeaveAConsistentStationList) 
         EXPECT_EQ(row.name.find_first_of("|\r\n"), std::string::npos) << row.name;
     // A station file read back holds the same stations (in reverse, as every load does).
     CStationList reloaded;
-    ASSERT_EQ(reloaded.Parse(controller.Stations().Serialize()), 0);
+    ASSERT_EQ(reloaded.Parse(ControllerTestAccess::Stations(controller).Serialize()), 0);
     EXPECT_EQ(StationLines(reloaded), std::vector<std::string>(lines.rbegin(), lines.rend()));
-    EXPECT_GE(controller.Settings().Frequency, MinimumFrequency);
-    EXPECT_LE(controller.Settings().Frequency, 30000000);
+    EXPECT_GE(ControllerTestAccess::Settings(controller).Frequency, MinimumFrequency);
+    EXPECT_LE(ControllerTestAccess::Settings(controller).Frequency, 30000000);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "exchange/exchange.h"
+#include "support/controller_test_access.h"
 
 #include <memory>
 #include <ostream>
@@ -7,7 +8,7 @@
 #include "exchange/little_endian.h"
 #include "exchange_fixture.h"
 #include "support/station_walk.h"
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
 
 namespace {
 
@@ -37,18 +38,18 @@ TEST_P(TuneMessageTest, TunesTheFrequencyAndLeavesEverythingElse) {
                       WriteExchangeBlock(row.format, row.sentHz, {"A|B", "C", "D"})),
               0);
 
-    EXPECT_EQ(controller.Settings().Frequency, row.tunedHz);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, row.tunedHz);
     EXPECT_EQ(CommandLetters(), "N");
     EXPECT_FALSE(clock.IsRunning(kRepeatTimer));
-    EXPECT_EQ(controller.Settings().Mode, 1);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Mode, 1);
     EXPECT_EQ(dialog.ModeIndex(), 1);
-    EXPECT_EQ(controller.Settings().AGC, 3);
-    EXPECT_EQ(controller.Settings().Filter, 10);
-    EXPECT_EQ(controller.Settings().PBShiftActive, 1);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).AGC, 3);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Filter, 10);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).PBShiftActive, 1);
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(StationLines(controller.Stations()),
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)),
               std::vector<std::string>{"Kept|9580000|0|2|28|0"});
-    EXPECT_EQ(controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, TuneMessageTest,
@@ -81,7 +82,7 @@ class RefusedMessageTest : public ExchangeTest,
 TEST_P(RefusedMessageTest, ShowsItsInternalErrorAndChangesNothingElse) {
     Start({StationRecord("Kept", 9580000, 0, 2, 28, 0)});
     controller.ContinuousTuning(1, 1);
-    const int frequency = controller.Settings().Frequency;
+    const int frequency = ControllerTestAccess::Settings(controller).Frequency;
     device.ClearRecords();
     const RefusedCase& row = GetParam();
 
@@ -92,10 +93,10 @@ TEST_P(RefusedMessageTest, ShowsItsInternalErrorAndChangesNothingElse) {
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(clock.IsRunning(kRepeatTimer), !row.stopsContinuousTuning);
-    EXPECT_EQ(controller.Settings().Frequency, frequency);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, frequency);
     EXPECT_EQ(CommandLetters(), "");
     EXPECT_EQ(window.RowCount(), 1);
-    EXPECT_EQ(controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -121,17 +122,17 @@ TEST_F(ExchangeTest, AStationOnTheFrequencyIsTunedTheNewerOfTwoWinning) {
     Receive(2001, WriteExchangeBlock(1, 9580000, {"Ignored", "", ""}));
 
     EXPECT_FALSE(clock.IsRunning(kRepeatTimer));
-    EXPECT_EQ(controller.Settings().Frequency, 9580000);
-    EXPECT_EQ(controller.Settings().Mode, 2);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 9580000);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Mode, 2);
     EXPECT_EQ(dialog.ModeIndex(), 2);
-    EXPECT_EQ(controller.Settings().AGC, 1);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).AGC, 1);
     EXPECT_EQ(dialog.AgcIndex(), 0);
-    EXPECT_EQ(controller.Settings().Filter, 20);
-    EXPECT_EQ(controller.Settings().PBShiftActive, 1);
-    EXPECT_EQ(controller.Settings().PBShift, -300);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Filter, 20);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).PBShiftActive, 1);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).PBShift, -300);
     EXPECT_EQ(window.GetSelectedRow(), RowOf(nodes[2]));
     EXPECT_EQ(window.RowCount(), 3);
-    EXPECT_EQ(controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 0);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -141,8 +142,8 @@ TEST_F(ExchangeTest, AStoredStationWithoutShiftSwitchesTheShiftOff) {
 
     Receive(2003, WriteExchangeBlock(3, 11700000, {"W", "X", "Y", "Z"}));
 
-    EXPECT_EQ(controller.Settings().PBShiftActive, 0);
-    EXPECT_EQ(controller.Settings().PBShift, 0);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).PBShiftActive, 0);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).PBShift, 0);
     EXPECT_EQ(window.GetSelectedRow(), RowOf(nodes[0]));
     EXPECT_EQ(window.RowCount(), 2);
 }
@@ -163,36 +164,36 @@ TEST_F(ExchangeTest, ANewStationGoesOnTopOfTheSortedListSelectedAndTuned) {
     EXPECT_EQ(window.rows[0].frequencyText, "11.700000");
     EXPECT_EQ(window.rows[1].name, "Low");
     EXPECT_EQ(window.GetSelectedRow(), 0);
-    EXPECT_EQ(controller.Stations().IsModified(), 1);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 1);
     StationRecord stored;
-    ASSERT_EQ(controller.Stations().Get(window.rows[0].node, stored), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).Get(window.rows[0].node, stored), 0);
     EXPECT_EQ(stored.name, "W (X), Y, Z");
     // The receiver's settings of the moment, the shift as it is in effect.
-    EXPECT_EQ(StationLines(controller.Stations())[0], "W (X), Y, Z|11700000|1|3|10|250");
-    EXPECT_EQ(controller.Settings().Frequency, 11700000);
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller))[0], "W (X), Y, Z|11700000|1|3|10|250");
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 11700000);
     EXPECT_EQ(CommandLetters(), "N");
     EXPECT_FALSE(clock.IsRunning(kRepeatTimer));
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(ExchangeTest, ThreeEmptyTextsStoreAStationNamedTwoCommas) {
-    controller.Settings().PBShiftActive = 0;
-    controller.Settings().DisplayMHz = 0;
+    ControllerTestAccess::Settings(controller).PBShiftActive = 0;
+    ControllerTestAccess::Settings(controller).DisplayMHz = 0;
     Start();
 
     Receive(2001, WriteExchangeBlock(1, 9580000, {"", "", ""}));
 
     ASSERT_EQ(window.RowCount(), 1);
     EXPECT_EQ(window.rows[0].frequencyText, " 9580.000");
-    EXPECT_EQ(StationLines(controller.Stations()), std::vector<std::string>{",,|9580000|1|3|10|0"});
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)), std::vector<std::string>{",,|9580000|1|3|10|0"});
 }
 
 TEST_F(ExchangeTest, AFrequencyBeyondTheLimitsIsStoredAsSentAndTunedClamped) {
     Start();
     Receive(2002, WriteExchangeBlock(2, 31000000, {"Far", "", ""}));
-    EXPECT_EQ(StationLines(controller.Stations()),
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)),
               std::vector<std::string>{"Far,,|31000000|1|3|10|250"});
-    EXPECT_EQ(controller.Settings().Frequency, 30000000);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 30000000);
 }
 
 TEST_F(ExchangeTest, TextsWithoutTheirNulEndAtTheirFieldOrAtTheEndOfWhatArrived) {
@@ -216,24 +217,24 @@ TEST_F(ExchangeTest, SeparatorsOfTheStationFileAreReplacedSoTheFileReadsBackTheS
 
     ASSERT_EQ(window.RowCount(), 1);
     EXPECT_EQ(window.rows[0].name, "Radio/X, two  lines, end");
-    const std::vector<std::string> lines = StationLines(controller.Stations());
+    const std::vector<std::string> lines = StationLines(ControllerTestAccess::Stations(controller));
     CStationList reloaded;
-    ASSERT_EQ(reloaded.Parse(controller.Stations().Serialize()), 0);
+    ASSERT_EQ(reloaded.Parse(ControllerTestAccess::Stations(controller).Serialize()), 0);
     EXPECT_EQ(StationLines(reloaded), lines);
 }
 
 TEST_F(ExchangeTest, BlocksTooShortForAFrequencyAreIgnored) {
     Start({StationRecord("Kept", 9580000, 0, 2, 28, 0)});
-    const int frequency = controller.Settings().Frequency;
+    const int frequency = ControllerTestAccess::Settings(controller).Frequency;
     const Bytes three = {0xE0, 0x2D, 0x92};
 
     Receive(1001, three);
     Receive(2002, three);
     EXPECT_EQ(dialog.OnCopyData(2003, nullptr, 0), 0);
 
-    EXPECT_EQ(controller.Settings().Frequency, frequency);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, frequency);
     EXPECT_EQ(window.RowCount(), 1);
-    EXPECT_EQ(controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 0);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -266,7 +267,7 @@ TEST_F(ExchangeTest, ZelSendsTheFrequencyToTheFirstWindowNamedZelkaAfterBlanks) 
     bus.AddWindow("ZELKA second");
     Start();
     controller.ContinuousTuning(1, 1);
-    const int frequency = controller.Settings().Frequency;
+    const int frequency = ControllerTestAccess::Settings(controller).Frequency;
 
     dialog.OnCommand(IDC_ZEL);
 

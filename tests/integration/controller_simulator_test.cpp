@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "platform/posix/posix_serial_device.h"
 #include "support/fake_host.h"
 #include "support/recording_main_view.h"
 #include "support/sim_process.h"
 #include "support/virtual_clock.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -55,8 +56,8 @@ class ControllerSimulatorTest : public testing::Test {
         MinimumFrequency = kDefaultMinimumFrequency;
         ASSERT_TRUE(sim.Started());
         controller.SetMainView(&view);
-        controller.Settings().ComPort = 1;
-        controller.Settings().Ports.SetPath(1, sim.DevicePath());
+        ControllerTestAccess::Settings(controller).ComPort = 1;
+        ControllerTestAccess::Settings(controller).Ports.SetPath(1, sim.DevicePath());
     }
 
     // Lets alive checks run until the receiver is found answering (bounded).
@@ -88,8 +89,8 @@ class ControllerSimulatorTest : public testing::Test {
 };
 
 TEST_F(ControllerSimulatorTest, SendsTheWholeStateLosesAndRegainsTheReceiver) {
-    controller.Settings().VolumeLevel = 40;
-    controller.Settings().LineLevel = 20;
+    ControllerTestAccess::Settings(controller).VolumeLevel = 40;
+    ControllerTestAccess::Settings(controller).LineLevel = 20;
     controller.Start();
     clock.RunPending();
     WaitUntilActive();

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "platform/posix/posix_serial_device.h"
 #include "support/fake_host.h"
@@ -19,6 +19,7 @@
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
 #include "support/virtual_clock.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ class FaultSurvivalTest : public testing::Test {
         MinimumFrequency = kDefaultMinimumFrequency;
         ASSERT_TRUE(sim.Started());
         controller.SetMainView(&view);
-        ProfileSettings& settings = controller.Settings();
+        ProfileSettings& settings = ControllerTestAccess::Settings(controller);
         // The program knows the receiver by the stable name, as by a udev link to an adapter.
         settings.ComPort = 1;
         settings.Ports.SetPath(1, linkPath);
@@ -203,7 +204,7 @@ TEST_F(FaultSurvivalTest, VanishedDeviceLeavesTheProgramRunningAndSayingSo) {
     EXPECT_TRUE(device.DeviceGone());
     // Commands fail quietly, the timers go on, and the title stays as it is.
     EXPECT_NE(controller.SetFrequency(9500000), 0);
-    EXPECT_EQ(controller.Settings().Frequency, 9500000);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 9500000);
     const std::size_t titles = view.titles.size();
     clock.Advance(3 * kAlivePeriodMs);
     EXPECT_EQ(view.titles.size(), titles);

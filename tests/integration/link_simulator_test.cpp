@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "link/com_port_map.h"
 #include "link/receiver_link.h"
 #include "link/row_name.h"

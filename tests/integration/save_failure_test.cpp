@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/ini_profile.h"
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "app/profile_settings.h"
 #include "stations/station_list.h"
 #include "support/file_size_limit.h"

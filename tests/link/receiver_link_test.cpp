@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "link/row_name.h"
 #include "link/tuning_examples.h"
 #include "support/scripted_serial_device.h"

@@ -6,7 +6,7 @@
 #include <QLabel>
 
 #include "ui/about_dialog.h"
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
 
 namespace {
 

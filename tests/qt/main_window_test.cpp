@@ -1,4 +1,5 @@
 #include "platform/qt/main_window.h"
+#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@
 #include "support/fake_host.h"
 #include "support/scripted_serial_device.h"
 #include "support/virtual_clock.h"
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
 #include "ui/main_dialog.h"
 
 namespace {
@@ -75,7 +76,7 @@ class MainWindowTest : public ::testing::Test {
     // A station in the list, selected.
     void AddSelectedStation(int frequencyHz) {
         StationNode node = nullptr;
-        ASSERT_EQ(controller.Stations().Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node),
+        ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node),
                   0);
         controller.RefreshStationList();
         window.SelectRow(0);
@@ -114,24 +115,24 @@ TEST_F(MainWindowTest, UsbClickSendsTheModeAndThenATuningCommand) {
 TEST_F(MainWindowTest, ClickedCheckBoxReachesTheLogicWithItsNewState) {
     Button(IDC_VOLUME_ON)->click();  // was on
 
-    EXPECT_EQ(controller.Settings().VolumeOn, 0);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).VolumeOn, 0);
     ASSERT_EQ(Commands('V').size(), 1u);
 }
 
 TEST_F(MainWindowTest, MovingTheVolumeSliderSendsTheVolume) {
     Slider(IDC_VOLUME_SLIDER)->triggerAction(QAbstractSlider::SliderPageStepAdd);
 
-    EXPECT_EQ(controller.Settings().VolumeLevel, 20);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).VolumeLevel, 20);
     EXPECT_EQ(Commands('V').size(), 1u);
 }
 
 TEST_F(MainWindowTest, SliderPositionSetByTheProgramSendsNothing) {
     controller.SetVolumeLevel(30);
     device.ClearRecords();
-    dialog.SetSliderPosition(IDC_VOLUME_SLIDER, 40);
+    dialog.ShowVolume(1, 40);
 
     EXPECT_TRUE(device.writes.empty());
-    EXPECT_EQ(controller.Settings().VolumeLevel, 30);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).VolumeLevel, 30);
 }
 
 TEST_F(MainWindowTest, EnterKeyInTheEntryTunesOnce) {
@@ -195,7 +196,7 @@ TEST_F(MainWindowTest, CapitalTStepsUpAndCtrlVTogglesTheVolume) {
     QTest::keyClick(window.FrequencyEntry(), Qt::Key_V, Qt::ControlModifier);
 
     EXPECT_EQ(Frequency(), 6080000);
-    EXPECT_EQ(controller.Settings().VolumeOn, 0);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).VolumeOn, 0);
     EXPECT_FALSE(Button(IDC_VOLUME_ON)->isChecked());
     EXPECT_TRUE(window.FrequencyEntry()->text().isEmpty());
 }
@@ -228,8 +229,8 @@ TEST_F(MainWindowTest, HoldingUpStepsOnceAtPressAndStopsAtRelease) {
 
 TEST_F(MainWindowTest, FrequencyHeaderClickSortsTheRows) {
     StationNode node = nullptr;
-    controller.Stations().Add(StationRecord("Low", 5000000, 0, 2, 28, 0), node);
-    controller.Stations().Add(StationRecord("High", 9000000, 0, 2, 28, 0), node);
+    ControllerTestAccess::Stations(controller).Add(StationRecord("Low", 5000000, 0, 2, 28, 0), node);
+    ControllerTestAccess::Stations(controller).Add(StationRecord("High", 9000000, 0, 2, 28, 0), node);
     controller.RefreshStationList();
     // A new station goes to the top, whatever its frequency.
     window.InsertRow(0, "29000.000", "Highest", nullptr);

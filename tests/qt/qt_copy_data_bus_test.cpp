@@ -1,4 +1,5 @@
 #include "platform/qt/qt_copy_data_bus.h"
+#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ TEST_F(QtCopyDataBusTest, MessagesFromThePartnerReachTheMainDialog) {
         sent = partner.SendCopyData(target.address, 1001, block.data(), block.size(), result);
     });
     EXPECT_TRUE(sent);
-    EXPECT_EQ(controller.Settings().Frequency, 9580000);
+    EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 9580000);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
 
 namespace {
 

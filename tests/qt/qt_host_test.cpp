@@ -15,7 +15,7 @@
 #include "case_name.h"
 #include "platform/qt/dialog_templates.h"
 #include "platform/qt/file_dialog_filter.h"
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
 
 namespace {
 

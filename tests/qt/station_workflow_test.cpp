@@ -26,8 +26,9 @@
 #include "support/scripted_serial_device.h"
 #include "support/temp_dir.h"
 #include "support/virtual_clock.h"
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
 #include "ui/main_dialog.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ TEST_F(StationWorkflowTest, AddEditSaveOpenAndTune) {
     QTest::keyClicks(window.FrequencyEntry(), QStringLiteral("7100"));
     QTest::keyClick(window.FrequencyEntry(), Qt::Key_Return);
     ClickMain(IDC_MODE_USB);
-    ASSERT_EQ(controller.Settings().Frequency, 7100000);
+    ASSERT_EQ(ControllerTestAccess::Settings(controller).Frequency, 7100000);
 
     // Add: the dialog offers the receiver's state; the user names the station.
     host.users.push_back([](QtDialogWindow& d) {
@@ -157,7 +158,7 @@ TEST_F(StationWorkflowTest, AddEditSaveOpenAndTune) {
     host.users.push_back([](QtDialogWindow& d) { Click(d, IDC_FILE_SAVE_AS); });
     ClickMain(IDC_STATION_FILE);
     EXPECT_EQ(ReadWholeFile(path), "240951\r\n1\r\nEvening net|7105500|1|2|28|250\r\n");
-    EXPECT_EQ(controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 0);
     EXPECT_EQ(window.GetText(IDC_STATION_FILE_NAME), "evening.tts");
 
     // New, then Open the file again.
@@ -182,7 +183,7 @@ TEST_F(StationWorkflowTest, AddEditSaveOpenAndTune) {
     expected.mode = 1;
     expected.filterIndex = 28;
     expected.passbandShiftHz = 250;
-    expected.cwFrequencyHz = controller.Settings().CWFrequency;
+    expected.cwFrequencyHz = ControllerTestAccess::Settings(controller).CWFrequency;
     const auto bytes = EncodeTuningCommand(ComputeTuningFactors(expected));
     ASSERT_FALSE(device.writes.empty());
     EXPECT_EQ(device.writes.back(), Bytes(bytes.begin(), bytes.end()));

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "stations/station_record.h"
 #include "support/fake_main_window.h"
-#include "ui/frequency_text.h"
+#include "base/frequency_text.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "stations/station_commands.h"
+#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ class StationCommandsTest : public ::testing::Test {
         CStationList file;
         StationNode node = nullptr;
         for (const StationRecord& station : stations) ASSERT_EQ(file.Add(station, node), 0);
-        ASSERT_EQ(rig.controller.Stations().Parse(file.Serialize()), 0);
+        ASSERT_EQ(ControllerTestAccess::Stations(rig.controller).Parse(file.Serialize()), 0);
         rig.controller.RefreshStationList();
     }
     std::vector<std::string> Names() {
@@ -75,7 +76,7 @@ TEST_F(StationCommandsTest, AddPutsTheNewRowOnTopSelectedUntilTheNextSort) {
     EXPECT_EQ(rig.window.GetSelectedRow(), 0);
     EXPECT_EQ(rig.window.rows[0].frequencyText, "15000.000");
     ExpectValues(rig.StationAt(0), StationRecord("High", 15000000, 1, 3, 20, 300));
-    EXPECT_EQ(rig.controller.Stations().IsModified(), 1);
+    EXPECT_EQ(ControllerTestAccess::Stations(rig.controller).IsModified(), 1);
 
     commands.OnHeaderClick(0);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Low", "Mid", "High"}));
@@ -83,7 +84,7 @@ TEST_F(StationCommandsTest, AddPutsTheNewRowOnTopSelectedUntilTheNextSort) {
 
 TEST_F(StationCommandsTest, AddOffersTheReceiverStateWithAnEmptyName) {
     SetReceiver(7100000, 2, 1, 9, 0, 450);
-    rig.controller.Settings().DisplayMHz = 1;
+    ControllerTestAccess::Settings(rig.controller).DisplayMHz = 1;
     EditDialogAnswers(nullptr);
     commands.OnAdd();
     EXPECT_EQ(rig.host.modalTemplates, (std::vector<int>{IDD_STATION_EDIT}));
@@ -96,7 +97,7 @@ TEST_F(StationCommandsTest, AddOffersTheReceiverStateWithAnEmptyName) {
     EXPECT_EQ(shown.GetText(IDC_EDIT_PBSHIFT), "0");
     // Cancelled: nothing added.
     EXPECT_EQ(rig.window.RowCount(), 0);
-    EXPECT_EQ(rig.controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(rig.controller).IsModified(), 0);
 }
 
 TEST_F(StationCommandsTest, TwoClicksOnOneHeaderBothSortAscending) {
@@ -127,7 +128,7 @@ TEST_F(StationCommandsTest, AfterAUnitChangeTheRowsShowTheNewUnitInTheSameOrder)
     Show({StationRecord("a", 7100000, 0, 2, 28, 0), StationRecord("b", 999000, 0, 2, 28, 0),
           StationRecord("c", 15000000, 0, 2, 28, 0)});
     const std::vector<std::string> kHzOrder = Names();
-    rig.controller.Settings().DisplayMHz = 1;
+    ControllerTestAccess::Settings(rig.controller).DisplayMHz = 1;
     rig.controller.RefreshStationList();
     EXPECT_EQ(Names(), kHzOrder);
     EXPECT_EQ(rig.window.rows[1].frequencyText, " 7.100000");
@@ -151,7 +152,7 @@ TEST_P(StationTuneTest, TuneSetsEveryValueAndShowsIt) {
 
     commands.OnTune();
 
-    const ProfileSettings& settings = rig.controller.Settings();
+    const ProfileSettings& settings = ControllerTestAccess::Settings(rig.controller);
     EXPECT_EQ(settings.Frequency, 9580000);
     EXPECT_EQ(settings.Mode, 3);
     EXPECT_EQ(settings.AGC, 1);
@@ -173,7 +174,7 @@ TEST_P(StationTuneTest, TuneSetsEveryValueAndShowsIt) {
     EXPECT_EQ(sent[1][0], 'M');
     EXPECT_EQ(sent[3][0], 'G');
     // Tuning changes no station.
-    EXPECT_EQ(rig.controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(rig.controller).IsModified(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shifts, StationTuneTest,
@@ -225,7 +226,7 @@ TEST_F(StationCommandsTest, EditOffersTheStationsOwnValuesAndStoresTheEditedOnes
     EXPECT_EQ(rig.window.rows[0].frequencyText, " 9590.000");
     ExpectValues(rig.StationAt(0), StationRecord(" ", 9590000, 2, 1, 7, -120));
     // The receiver was not asked and not changed.
-    EXPECT_EQ(rig.controller.Settings().Frequency, 15000000);
+    EXPECT_EQ(ControllerTestAccess::Settings(rig.controller).Frequency, 15000000);
 }
 
 TEST_F(StationCommandsTest, CancelledEditChangesNothing) {
@@ -234,7 +235,7 @@ TEST_F(StationCommandsTest, CancelledEditChangesNothing) {
     EditDialogAnswers(Press(IDCANCEL));
     commands.OnEdit();
     EXPECT_EQ(rig.window.rows[0].name, "Old");
-    EXPECT_EQ(rig.controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(rig.controller).IsModified(), 0);
 }
 
 TEST_F(StationCommandsTest, DeleteAnsweredNoChangesNothing) {
@@ -247,7 +248,7 @@ TEST_F(StationCommandsTest, DeleteAnsweredNoChangesNothing) {
     EXPECT_EQ(rig.host.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(rig.host.messages[0].icon, MessageIcon::Question);
     EXPECT_EQ(rig.window.RowCount(), 1);
-    EXPECT_EQ(rig.controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(rig.controller).IsModified(), 0);
 }
 
 TEST_F(StationCommandsTest, DeleteAnsweredYesRemovesRowAndRecord) {
@@ -256,10 +257,10 @@ TEST_F(StationCommandsTest, DeleteAnsweredYesRemovesRowAndRecord) {
     rig.host.QueueAnswer(IDYES);
     commands.OnDelete();
     EXPECT_EQ(Names(), (std::vector<std::string>{"Keep"}));
-    EXPECT_EQ(rig.controller.Stations().IsModified(), 1);
+    EXPECT_EQ(ControllerTestAccess::Stations(rig.controller).IsModified(), 1);
     StationNode cursor = nullptr, node = nullptr;
     StationRecord record;
-    ASSERT_EQ(rig.controller.Stations().GetNext(cursor, node, record), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(rig.controller).GetNext(cursor, node, record), 0);
     EXPECT_EQ(record.name, "Keep");
     EXPECT_EQ(cursor, nullptr);
 }

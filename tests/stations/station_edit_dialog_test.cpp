@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "support/fake_host.h"
 #include "support/scripted_dialog.h"
 

@@ -1,4 +1,5 @@
 #include "stations/station_file_dialog.h"
+#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ class StationFileDialogTest : public ::testing::Test {
         ASSERT_TRUE(WriteWholeFile(pathB, "240951\r\n1\r\nFrom B|9580000|0|2|28|0\r\n"));
     }
 
-    CStationList& Stations() { return rig.controller.Stations(); }
+    CStationList& Stations() { return ControllerTestAccess::Stations(rig.controller); }
     // A list of two stations that has been changed since it was loaded.
     void ModifiedList(const std::string& currentFile) {
         ASSERT_EQ(Stations().Parse("240951\r\n1\r\nOne|6075000|0|2|28|0\r\n"), 0);
@@ -59,7 +60,7 @@ class StationFileDialogTest : public ::testing::Test {
         EXPECT_TRUE(options.hideReadOnly);
     }
     std::string Label() { return rig.window.GetText(IDC_STATION_FILE_NAME); }
-    std::string CurrentFile() { return rig.controller.Settings().StationFile; }
+    std::string CurrentFile() { return ControllerTestAccess::Settings(rig.controller).StationFile; }
     static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
     TempDir dir;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "stations/station_list.h"
 #include "support/file_size_limit.h"
 #include "support/station_walk.h"

@@ -13,6 +13,7 @@
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
 #include "support/temp_dir.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ class StationNameLineBreakTest : public testing::TestWithParam<NameCase> {
     void SetUp() override {
         rig.Start();
         StationNode node = nullptr;
-        ASSERT_EQ(rig.controller.Stations().Add(StationRecord("Old favourite", 6075000, 0, 2, 28, 0),
+        ASSERT_EQ(ControllerTestAccess::Stations(rig.controller).Add(StationRecord("Old favourite", 6075000, 0, 2, 28, 0),
                                                 node),
                   0);
         rig.controller.RefreshStationList();
@@ -36,7 +37,7 @@ class StationNameLineBreakTest : public testing::TestWithParam<NameCase> {
     // the file could not be loaded.
     int StationsAfterSaveAndLoad() {
         const std::string path = dir.File("stations.tts");
-        if (rig.controller.Stations().Save(path) != 0) return -1;
+        if (ControllerTestAccess::Stations(rig.controller).Save(path) != 0) return -1;
         CStationList reread;
         if (reread.Load(path) != 0) return -1;
         int count = 0;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 // An in-memory dialog window: controls come into being when first touched; radio groups must be
 // declared with their button ids so that indices and checks agree, as in the real templates.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 // Host with scripted answers: message boxes take the next queued answer (IDOK when none is
 // queued), file dialogs the next queued path (cancel when none), modal dialogs run a handler.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/main_window_rig.h"
+#include "support/controller_test_access.h"
 
 // The main dialog tests on the window rig. Clicks behave as the toolkit's: the clicked radio
 // button is checked (its group released) or the check box toggled before the handler runs.
@@ -22,6 +23,6 @@ class MainDialogTest : public testing::Test, public MainWindowRig {
         EXPECT_EQ(dialog.OnCharacter(character), expectConsumed) << "character " << character;
     }
 
-    ProfileSettings& Settings() { return controller.Settings(); }
-    CReceiverLink& Link() { return controller.Link(); }
+    ProfileSettings& Settings() { return ControllerTestAccess::Settings(controller); }
+    CReceiverLink& Link() { return ControllerTestAccess::Link(controller); }
 };

@@ -1,8 +1,9 @@
 #include "support/main_window_rig.h"
+#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 
 namespace {
 
@@ -33,13 +34,13 @@ void MainWindowRig::Start() {
 
 StationNode MainWindowRig::AddStation(const StationRecord& station) {
     StationNode node = nullptr;
-    EXPECT_EQ(controller.Stations().Add(station, node), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).Add(station, node), 0);
     return node;
 }
 
 StationRecord MainWindowRig::StationAt(int row) {
     StationRecord station;
-    EXPECT_EQ(controller.Stations().Get(window.GetRowData(row), station), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).Get(window.GetRowData(row), station), 0);
     return station;
 }
 

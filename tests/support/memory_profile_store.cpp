@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "ui/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

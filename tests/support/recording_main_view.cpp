@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/control_ids.h"
+
 void RecordingMainView::Record(const std::string& name, const std::vector<int>& args) {
     std::string line = name + "(";
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -17,12 +19,11 @@ void RecordingMainView::ShowFrequency(int frequencyHz, int displayMHzFlag) {
     displayMHz = displayMHzFlag;
 }
 
-void RecordingMainView::ShowUtcTime(int day, int month, int year, int hour, int minute,
-                                    int second) {
-    Record("ShowUtcTime", {day, month, year, hour, minute, second});
+void RecordingMainView::ShowUtcTime(const UtcTime& time) {
+    Record("ShowUtcTime", {time.day, time.month, time.year, time.hour, time.minute, time.second});
     char text[32];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", day, month, year, hour,
-                  minute, second);
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", time.day, time.month,
+                  time.year, time.hour, time.minute, time.second);
     utcTimes.emplace_back(text);
 }
 
@@ -66,19 +67,36 @@ void RecordingMainView::ClearContinuousButtons() {
     ++continuousClears;
 }
 
-void RecordingMainView::SetCheck(int controlId, int state) {
-    Record("SetCheck", {controlId, state});
-    checks[controlId] = state;
+void RecordingMainView::ShowVolume(int on, int level) {
+    Record("ShowVolume", {on, level});
+    checks[IDC_VOLUME_ON] = on;
+    sliders[IDC_VOLUME_SLIDER] = level;
 }
 
-void RecordingMainView::SetSliderPosition(int controlId, int position) {
-    Record("SetSliderPosition", {controlId, position});
-    sliders[controlId] = position;
+void RecordingMainView::ShowLine(int on, int level) {
+    Record("ShowLine", {on, level});
+    checks[IDC_LINE_ON] = on;
+    sliders[IDC_LINE_SLIDER] = level;
 }
 
-void RecordingMainView::SetControlText(int controlId, const std::string& text) {
-    calls.push_back("SetControlText(" + std::to_string(controlId) + ",\"" + text + "\")");
-    texts[controlId] = text;
+void RecordingMainView::ShowSignalDisplayOn(int on) {
+    Record("ShowSignalDisplayOn", {on});
+    checks[IDC_SIGNAL_ON] = on;
+}
+
+void RecordingMainView::ShowSquelchOn(int on) {
+    Record("ShowSquelchOn", {on});
+    checks[IDC_SQUELCH_ON] = on;
+}
+
+void RecordingMainView::ShowSquelchLevel(int levelDb) {
+    Record("ShowSquelchLevel", {levelDb});
+    sliders[IDC_SQUELCH_SLIDER] = levelDb;
+}
+
+void RecordingMainView::ShowStationFileName(const std::string& name) {
+    calls.push_back("ShowStationFileName(\"" + name + "\")");
+    texts[IDC_STATION_FILE_NAME] = name;
 }
 
 void RecordingMainView::SetTitle(const std::string& title) {

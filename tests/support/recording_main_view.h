@@ -25,7 +25,7 @@ class RecordingMainView : public MainView {
 
     // --- MainView ---
     void ShowFrequency(int frequencyHz, int displayMHz) override;
-    void ShowUtcTime(int day, int month, int year, int hour, int minute, int second) override;
+    void ShowUtcTime(const UtcTime& time) override;
     void ShowFastStepping(int state) override;
     void ShowStepSize(int index) override;
     void ShowMode(int mode) override;
@@ -34,9 +34,12 @@ class RecordingMainView : public MainView {
     void ShowPassbandShiftOn(int state) override;
     void ShowPassbandShift(int shiftHz) override;
     void ClearContinuousButtons() override;
-    void SetCheck(int controlId, int state) override;
-    void SetSliderPosition(int controlId, int position) override;
-    void SetControlText(int controlId, const std::string& text) override;
+    void ShowVolume(int on, int level) override;
+    void ShowLine(int on, int level) override;
+    void ShowSignalDisplayOn(int on) override;
+    void ShowSquelchOn(int on) override;
+    void ShowSquelchLevel(int levelDb) override;
+    void ShowStationFileName(const std::string& name) override;
     void SetTitle(const std::string& title) override;
     void ShowSignalLevels(int currentDb, int averageDb) override;
     void ShowSquelchState(int state) override;
@@ -59,6 +62,7 @@ class RecordingMainView : public MainView {
     std::vector<Meter> meter;           // one per redraw of the signal meter
     std::vector<int> lampStates;        // one per redraw of the squelch lamp
     std::vector<std::string> utcTimes;  // "DD.MM.YYYY hh:mm:ss" per ShowUtcTime
+    // The controls each named operation reaches, by id, as the main dialog would set them.
     std::map<int, int> checks;          // control id -> last check state
     std::map<int, int> sliders;         // control id -> last position
     std::map<int, std::string> texts;   // control id -> last text

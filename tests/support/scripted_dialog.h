@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "support/fake_dialog_window.h"
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 // Declares the radio groups of a dialog template in window, as the real templates have them.
 void DeclareTemplateGroups(int templateId, FakeDialogWindow& window);

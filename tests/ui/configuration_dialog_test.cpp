@@ -1,11 +1,12 @@
 #include "ui/configuration_dialog.h"
+#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
@@ -160,7 +161,7 @@ class RunConfigurationTest : public ::testing::Test {
 };
 
 TEST_F(RunConfigurationTest, OpensWithTheControllersValuesInKilohertz) {
-    ProfileSettings& settings = rig.controller.Settings();
+    ProfileSettings& settings = ControllerTestAccess::Settings(rig.controller);
     settings.FrequencyForCorrection2 = 15000999;
     settings.CorrectionFrequency = 40;
     settings.CorrectionFrequency2 = -40;
@@ -180,7 +181,7 @@ TEST_F(RunConfigurationTest, OpensWithTheControllersValuesInKilohertz) {
     EXPECT_EQ(shown.GetText(IDC_CFG_PATH_COM1), settings.Ports.PathOf(1));
     // Cancelled: nothing changed, the link still runs.
     EXPECT_EQ(settings.FrequencyForCorrection2, 15000999);
-    EXPECT_TRUE(rig.controller.Link().IsOpen());
+    EXPECT_TRUE(ControllerTestAccess::Link(rig.controller).IsOpen());
 }
 
 TEST_F(RunConfigurationTest, OkHandsTheValuesToTheController) {
@@ -201,7 +202,7 @@ TEST_F(RunConfigurationTest, OkHandsTheValuesToTheController) {
     });
     RunConfiguration(rig.controller, rig.host);
     EXPECT_FALSE(rig.clock.IsRunning(kRepeatTimer));
-    const ProfileSettings& settings = rig.controller.Settings();
+    const ProfileSettings& settings = ControllerTestAccess::Settings(rig.controller);
     EXPECT_EQ(settings.ComPort, 3);
     EXPECT_EQ(settings.DisplayMHz, 1);
     EXPECT_EQ(settings.FrequencyForCorrection, 3000500);

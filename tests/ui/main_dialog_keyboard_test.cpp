@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "support/main_dialog_fixture.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -286,7 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainDialogTest, DoubleClickTunesTheSelectedStation) {
     Start();
     StationNode node = nullptr;
-    ASSERT_EQ(controller.Stations().Add(StationRecord("Radio A", 9580000, 1, 3, 20, 0), node), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 1, 3, 20, 0), node), 0);
     controller.RefreshStationList();
     window.SelectRow(0);
     dialog.OnListDoubleClick();

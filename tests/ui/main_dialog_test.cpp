@@ -1,11 +1,12 @@
 #include "ui/main_dialog.h"
+#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "link/filter_table.h"
 #include "support/main_dialog_fixture.h"
 #include "support/temp_dir.h"
@@ -231,7 +232,7 @@ TEST_F(MainDialogTest, SlidersSendTheirValuesButNotAtEndOfScroll) {
 }
 
 TEST_F(MainDialogTest, UtcTimeUsesTheTemplateFormat) {
-    dialog.ShowUtcTime(9, 4, 1999, 21, 48, 0);
+    dialog.ShowUtcTime(UtcTime{9, 4, 1999, 21, 48, 0});
     EXPECT_EQ(window.GetText(IDC_UTC_TIME), "09.04.1999   21:48:00 UTC");
 }
 
@@ -312,8 +313,8 @@ TEST_F(MainDialogTest, ExitAnsweredYesWithModifiedListAndCancelledSaveStillEnds)
     Settings().StationFile.clear();
     Start();
     StationNode node = nullptr;
-    ASSERT_EQ(controller.Stations().Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
-    ASSERT_EQ(controller.Stations().IsModified(), 1);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 1);
     window.SetSliderPosition(IDC_VOLUME_SLIDER, 30);
     dialog.OnSliderScroll(IDC_VOLUME_SLIDER, ScrollCode::ThumbPosition);
 
@@ -333,7 +334,7 @@ TEST_F(MainDialogTest, ExitAnsweredYesWithModifiedListAndCancelledSaveStillEnds)
     EXPECT_EQ(host.fileDialogs[0].filter, "Station Files (*.tts)|*.tts||");
     EXPECT_TRUE(host.fileDialogs[0].overwritePrompt);
     EXPECT_TRUE(Settings().StationFile.empty());
-    EXPECT_EQ(controller.Stations().IsModified(), 1);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 1);
     // Muted on the way out, but the user's level is what the profile keeps.
     EXPECT_EQ(Link().Volume(), 0);
     EXPECT_EQ(Settings().VolumeLevel, 30);
@@ -345,7 +346,7 @@ TEST_F(MainDialogTest, ExitSavesAModifiedListUnderTheChosenName) {
     Settings().StationFile.clear();
     Start();
     StationNode node = nullptr;
-    ASSERT_EQ(controller.Stations().Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
     host.QueueAnswer(IDNO);
     host.QueueAnswer(IDYES);
     host.QueueFile(directory.File("Stationfile.tts"));
@@ -353,7 +354,7 @@ TEST_F(MainDialogTest, ExitSavesAModifiedListUnderTheChosenName) {
     EXPECT_EQ(Settings().StationFile, directory.File("Stationfile.tts"));
     EXPECT_EQ(window.GetText(IDC_STATION_FILE_NAME), "Stationfile.tts");
     EXPECT_NE(ReadWholeFile(directory.File("Stationfile.tts")).find("Radio A"), std::string::npos);
-    EXPECT_EQ(controller.Stations().IsModified(), 0);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 0);
 }
 
 TEST_F(MainDialogTest, ExitWithAModifiedListAnsweredNoSavesNothing) {
@@ -361,13 +362,13 @@ TEST_F(MainDialogTest, ExitWithAModifiedListAnsweredNoSavesNothing) {
     Settings().StationFile = directory.File("kept.tts");
     Start();
     StationNode node = nullptr;
-    ASSERT_EQ(controller.Stations().Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
     host.QueueAnswer(IDNO);
     host.QueueAnswer(IDNO);
     EXPECT_TRUE(dialog.OnCancel());
     EXPECT_TRUE(host.fileDialogs.empty());
     EXPECT_EQ(ReadWholeFile(directory.File("kept.tts")), "");
-    EXPECT_EQ(controller.Stations().IsModified(), 1);
+    EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 1);
 }
 
 }  // namespace

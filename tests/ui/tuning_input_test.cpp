@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "support/main_dialog_fixture.h"
 
 namespace {

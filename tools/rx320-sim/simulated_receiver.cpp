@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr int kModeCount = 4;
+constexpr int kModesKnown = 4;
 constexpr int kHighestFilterCode = 33;
-constexpr int kHighestLevel = 63;
+constexpr int kMaximumAttenuation = 63;
 
 std::string HexByte(std::uint8_t byte) {
     return HexBytes({byte});
@@ -58,7 +58,7 @@ CommandOutcome SimulatedReceiver::Handle(const ReceivedFrame& frame) {
 
 std::string SimulatedReceiver::SetMode(std::uint8_t digit) {
     const int mode = digit - '0';
-    if (mode < 0 || mode >= kModeCount) return "mode ignored: no mode " + HexByte(digit);
+    if (mode < 0 || mode >= kModesKnown) return "mode ignored: no mode " + HexByte(digit);
     state_.mode = mode;
     // The factors already set are now read for the new mode (the program follows with a new
     // tuning command, but the receiver hears the old one in between).
@@ -83,11 +83,11 @@ std::string SimulatedReceiver::SetFilter(std::uint8_t code) {
 std::string SimulatedReceiver::SetLevel(const ReceivedFrame& frame, const char* what, int& level) {
     // The command carries the attenuation: 0 loudest, 63 silent.
     const int attenuation = frame.bytes[2];
-    if (attenuation > kHighestLevel) {
+    if (attenuation > kMaximumAttenuation) {
         return std::string(what) + " ignored: attenuation " + std::to_string(attenuation) +
-               " beyond " + std::to_string(kHighestLevel);
+               " beyond " + std::to_string(kMaximumAttenuation);
     }
-    level = kHighestLevel - attenuation;
+    level = kMaximumAttenuation - attenuation;
     std::string meaning = std::string(what) + " " + std::to_string(level);
     if (frame.bytes[1] != 0) meaning += " (second byte " + HexByte(frame.bytes[1]) + ", not 00)";
     return meaning;

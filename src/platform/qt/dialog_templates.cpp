@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 class QAbstractButton;
 class QButtonGroup;

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <functional>
 
-#include "app/program_texts.h"
+#include "base/program_texts.h"
 #include "platform/qt/dialog_templates.h"
 #include "platform/qt/file_dialog_filter.h"
 #include "platform/qt/qt_dialog_window.h"

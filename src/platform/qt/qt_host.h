@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "ui/toolkit.h"
+#include "base/toolkit.h"
 
 // The program's host services on Qt: message boxes captioned "ZORIVAN", the beep, the file
 // dialogs, and modal dialogs built from their templates. Windows it opens sit over the parent

@@ -1,4 +1,4 @@
-#include "ui/frequency_text.h"
+#include "base/frequency_text.h"
 
 #include <cstdio>
 

@@ -1,3 +1,3 @@
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 
 int MinimumFrequency = kDefaultMinimumFrequency;

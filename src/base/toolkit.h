@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "stations/station_record.h"
-#include "ui/control_ids.h"
+#include "base/control_ids.h"
+#include "base/station_node.h"
 
 // The dialog toolkit as the core sees it: controls by numeric id, radio groups as indices, sliders
 // with line and page sizes, message boxes and file dialogs. The Qt layer implements it; the tests
