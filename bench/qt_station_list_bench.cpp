@@ -9,7 +9,7 @@
 
 #include <QApplication>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "null_serial_device.h"
 #include "platform/qt/main_window.h"
@@ -18,6 +18,7 @@
 #include "support/fake_host.h"
 #include "support/virtual_clock.h"
 #include "ui/main_dialog.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ struct QtProgram {
         controller.SetMainView(&dialog);
         window.show();
         dialog.OnInitDialog();
-        controller.Stations().Parse(StationFileText(count));
+        ControllerTestAccess::Stations(controller).Parse(StationFileText(count));
         QApplication::processEvents();
     }
     ~QtProgram() {

@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 #include <time.h>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "line_time.h"
 #include "link/receiver_link.h"
@@ -13,6 +13,7 @@
 #include "null_serial_device.h"
 #include "support/fake_host.h"
 #include "support/virtual_clock.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ BENCHMARK(LinkSetFrequency);
 struct ConnectedController {
     ConnectedController() {
         MinimumFrequency = kDefaultMinimumFrequency;
-        controller.Link().Connect(1);
+        ControllerTestAccess::Link(controller).Connect(1);
         device.bytesWritten = 0;
     }
 
@@ -101,7 +102,7 @@ BENCHMARK(ControllerApplyAllToReceiver);
 // 1 Hz at a time up and down between 7 and 8 MHz.
 void ControllerStep(benchmark::State& state) {
     ConnectedController program;
-    ProfileSettings& settings = program.controller.Settings();
+    ProfileSettings& settings = ControllerTestAccess::Settings(program.controller);
     settings.TuningStepSize = 0;
     settings.Frequency = 7000000;
     int direction = 1;

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "line_time.h"
 #include "link/receiver_link.h"
 #include "platform/posix/posix_serial_device.h"

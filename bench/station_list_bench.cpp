@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "deque_list_window.h"
 #include "null_serial_device.h"
@@ -18,6 +18,7 @@
 #include "support/temp_dir.h"
 #include "support/virtual_clock.h"
 #include "ui/main_dialog.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ struct CoreProgram {
         controller.SetMainView(&dialog);
         dialog.SetController(&controller);
         dialog.OnInitDialog();
-        controller.Stations().Parse(StationFileText(count));
+        ControllerTestAccess::Stations(controller).Parse(StationFileText(count));
     }
     ~CoreProgram() { controller.SetMainView(nullptr); }
 

@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "exchange/exchange_value.h"
 #include "fuzz_check.h"
 #include "support/fake_copy_data_bus.h"
 #include "support/main_window_rig.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool withStation = input.ConsumeBool();
     if (withStation) {
         StationNode node = nullptr;
-        program.controller.Stations().Add(StationRecord("Known", 7100000, 1, 2, 10, 0), node);
+        ControllerTestAccess::Stations(program.controller).Add(StationRecord("Known", 7100000, 1, 2, 10, 0), node);
     }
     program.dialog.OnInitDialog();
     program.clock.RunPending();
@@ -67,11 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (input.ConsumeIntegralInRange(0, 7) == 0) program.dialog.OnCommand(IDC_ZEL);
     }
 
-    const CReceiverLink& link = program.controller.Link();
+    const CReceiverLink& link = ControllerTestAccess::Link(program.controller);
     FUZZ_CHECK(link.Frequency() >= MinimumFrequency && link.Frequency() <= kMaximumFrequency);
-    FUZZ_CHECK(program.controller.Settings().Frequency == link.Frequency());
+    FUZZ_CHECK(ControllerTestAccess::Settings(program.controller).Frequency == link.Frequency());
 
-    const std::set<StationNode> nodes = StationNodes(program.controller.Stations());
+    const std::set<StationNode> nodes = StationNodes(ControllerTestAccess::Stations(program.controller));
     std::set<StationNode> shown;
     for (int row = 0; row < program.window.RowCount(); ++row) {
         shown.insert(program.window.GetRowData(row));
@@ -81,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Whatever the partner sent, the list saves into a file that loads back whole.
     CStationList reread;
-    FUZZ_CHECK(reread.Parse(program.controller.Stations().Serialize()) == 0);
+    FUZZ_CHECK(reread.Parse(ControllerTestAccess::Stations(program.controller).Serialize()) == 0);
     FUZZ_CHECK(StationNodes(reread).size() == nodes.size());
     return 0;
 }

@@ -9,14 +9,15 @@
 #include <cstdint>
 #include <string>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "fuzz_check.h"
 #include "stations/station_edit_dialog.h"
 #include "stations/station_list.h"
 #include "support/fake_dialog_window.h"
 #include "support/fake_host.h"
 #include "support/main_window_rig.h"
-#include "ui/number_text.h"
+#include "base/number_text.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -38,14 +39,14 @@ void ReadNumbers(const std::string& text) {
 
 void EnterFrequency(const std::string& text, int displayMHz) {
     MainWindowRig program;
-    program.controller.Settings().DisplayMHz = displayMHz;
+    ControllerTestAccess::Settings(program.controller).DisplayMHz = displayMHz;
     program.dialog.OnInitDialog();
 
     program.window.SetText(IDC_FREQUENCY_ENTRY, text);
     program.dialog.OnCommand(IDC_ENTER);
-    const int frequencyHz = program.controller.Settings().Frequency;
+    const int frequencyHz = ControllerTestAccess::Settings(program.controller).Frequency;
     FUZZ_CHECK(frequencyHz >= MinimumFrequency && frequencyHz <= kMaximumFrequency);
-    FUZZ_CHECK(program.controller.Link().Frequency() == frequencyHz);
+    FUZZ_CHECK(ControllerTestAccess::Link(program.controller).Frequency() == frequencyHz);
     // Either the entry was taken and cleared, or it stays for correction after a beep.
     const bool taken = program.window.GetText(IDC_FREQUENCY_ENTRY).empty();
     FUZZ_CHECK(taken || program.host.beeps == 1);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/ini_profile.h"
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "app/profile_settings.h"
 #include "fuzz_check.h"
 #include "link/filter_table.h"

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "fuzz_check.h"
 #include "link/receiver_link.h"
@@ -19,6 +19,7 @@
 #include "support/recording_main_view.h"
 #include "support/scripted_serial_device.h"
 #include "support/virtual_clock.h"
+#include "support/controller_test_access.h"
 
 namespace {
 
@@ -91,8 +92,8 @@ void PollWithTheController(FuzzedDataProvider& input) {
     RecordingMainView view;
     CReceiverController controller(device, clock, clock, host);
     controller.SetMainView(&view);
-    controller.Settings().UseSquelchLevel = input.ConsumeBool() ? 1 : 0;
-    controller.Settings().SquelchLevel = input.ConsumeIntegralInRange(0, 90);
+    ControllerTestAccess::Settings(controller).UseSquelchLevel = input.ConsumeBool() ? 1 : 0;
+    ControllerTestAccess::Settings(controller).SquelchLevel = input.ConsumeIntegralInRange(0, 90);
     controller.Start();
     for (int step = 0; step < kMostSteps && input.remaining_bytes() > 0; ++step) {
         Deliver(input, device);

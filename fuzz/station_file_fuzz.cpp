@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/minimum_frequency.h"
+#include "base/minimum_frequency.h"
 #include "fuzz_check.h"
 #include "link/filter_table.h"
 #include "stations/station_list.h"
