@@ -1,8 +1,9 @@
 // Nothing the user had is lost when a save fails for real: the profile and the station file are
 // saved while the disk is full, while the file may not grow (RLIMIT_FSIZE, which binds root as
-// well) or while the directory is read-only. Each time the previous file stays byte for byte as
-// it was, no temporary file is left beside it, and the same save succeeds once the cause is gone.
-// (A station file over the size limit or in a read-only directory is covered beside the list.)
+// well) or while the directory and the file are read-only. Each time the previous file stays byte
+// for byte as it was, no temporary file is left beside it, and the same save succeeds once the
+// cause is gone. (A station file over the size limit or in a read-only directory is covered beside
+// the list.)
 
 #include <gtest/gtest.h>
 
@@ -111,14 +112,6 @@ bool FillUp(const std::string& path) {
     return full;
 }
 
-std::set<std::string> Entries(const std::string& directory) {
-    std::set<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(directory)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 class SaveFailureTest : public testing::TestWithParam<SaveFailureCase> {
   protected:
     void SetUp() override { MinimumFrequency = kDefaultMinimumFrequency; }
@@ -160,21 +153,24 @@ TEST_P(SaveFailureTest, PreviousFileStaysByteIdenticalAndTheSaveWorksOnceTheCaus
             fs::remove(filler);
             break;
         case Failure::ReadOnlyDirectory:
+            // Both: a writable file in a read-only directory is written in place.
+            fs::permissions(path, fs::perms(0400));
             fs::permissions(directory, fs::perms(0500));
             result = saver->Save(path);
             fs::permissions(directory, fs::perms(0700));
+            fs::permissions(path, fs::perms(0600));
             break;
     }
 
     EXPECT_EQ(result, row.expectedResult);
     EXPECT_EQ(ReadWholeFile(path), previous);
-    EXPECT_EQ(Entries(directory), std::set<std::string>{saver->FileName()});
+    EXPECT_EQ(DirectoryEntries(directory), std::set<std::string>{saver->FileName()});
 
     ASSERT_EQ(saver->Save(path), 0);
     const std::string saved = ReadWholeFile(path);
     EXPECT_NE(saved, previous);
     EXPECT_GT(saved.size(), previous.size());
-    EXPECT_EQ(Entries(directory), std::set<std::string>{saver->FileName()});
+    EXPECT_EQ(DirectoryEntries(directory), std::set<std::string>{saver->FileName()});
 }
 
 INSTANTIATE_TEST_SUITE_P(
