@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <csignal>
+
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -20,7 +22,9 @@
 #include "app/ini_profile.h"
 #include "app/minimum_frequency.h"
 #include "app/profile_settings.h"
+#include "platform/posix/process_signals.h"
 #include "stations/station_list.h"
+#include "support/child_process.h"
 #include "support/file_size_limit.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/small_file_system.h"
@@ -184,5 +188,27 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SaveFailureCase>& row) {
         return std::string(row.param.name);
     });
+
+// The program itself, not a test harness, keeps a save past the file-size limit from killing it:
+// the child starts with the signal's default action, as a program is started.
+TEST(SaveOverTheFileSizeLimit, FailsWithTheWriteErrorInsteadOfKillingTheProgram) {
+    TempDir dir;
+    StationFileSaver saver;
+    const std::string path = dir.File(saver.FileName());
+    const std::string previous = saver.PreviousContents();
+    ASSERT_TRUE(WriteWholeFile(path, previous));
+
+    const ChildOutcome outcome = RunInChild([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        if (!LimitFileSize(previous.size())) return 99;
+        SetUpProcessSignals();
+        return saver.Save(path);
+    });
+    if (outcome.exitCode == 99) GTEST_SKIP() << "cannot limit the file size here";
+    EXPECT_EQ(outcome.signal, 0);
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_EQ(ReadWholeFile(path), previous);
+    EXPECT_EQ(DirectoryEntries(dir.Path()), std::set<std::string>{saver.FileName()});
+}
 
 }  // namespace
