@@ -124,39 +124,52 @@ void LoadPorts(ProfileStore& store, ProfileSettings& settings) {
 
 // One field of the placement text: "%u"/"%d" skips blanks and takes a sign and digits. Every
 // field but the last must be followed directly by the comma; the last may be followed by anything.
-bool ReadPlacementField(const std::string& piece, bool isLast, int& value) {
-    if (!ReadIntegerPrefix(piece, value)) return false;
+bool IsPlacementField(const std::string& piece, bool isLast) {
+    int ignored = 0;
+    if (!ReadIntegerPrefix(piece, ignored)) return false;
     if (isLast) return true;
     const std::size_t firstDigit = piece.find_first_of("0123456789");
     return piece.find_first_not_of("0123456789", firstDigit) == std::string::npos;
+}
+
+// A "%u" field: a minus sign wraps the value around and a longer number keeps its low 32 bits, so
+// that "-1" reads as 4294967295, the text it is written back as, and reads the same again.
+unsigned ReadUnsignedField(const std::string& piece) {
+    return static_cast<unsigned>(std::strtoull(piece.c_str(), nullptr, 10) & 0xFFFFFFFFu);
+}
+
+int ReadSignedField(const std::string& piece) {
+    int value = 0;
+    ReadIntegerPrefix(piece, value);
+    return value;
 }
 
 }  // namespace
 
 WindowPlacement ParseWindowPos(const std::string& text) {
     WindowPlacement placement;
-    int fields[kPlacementFields] = {};
+    std::string fields[kPlacementFields];
     std::size_t start = 0;
     for (int i = 0; i < kPlacementFields; ++i) {
         if (start > text.size()) return placement;
         const bool isLast = i == kPlacementFields - 1;
         std::size_t comma = isLast ? std::string::npos : text.find(',', start);
         if (comma == std::string::npos) comma = text.size();
-        if (!ReadPlacementField(text.substr(start, comma - start), isLast, fields[i]))
-            return placement;
+        fields[i] = text.substr(start, comma - start);
+        if (!IsPlacementField(fields[i], isLast)) return placement;
         start = comma + 1;
     }
     placement.length = kValidPlacementLength;
-    placement.flags = static_cast<unsigned>(fields[0]);
-    placement.showCmd = static_cast<unsigned>(fields[1]);
-    placement.minX = fields[2];
-    placement.minY = fields[3];
-    placement.maxX = fields[4];
-    placement.maxY = fields[5];
-    placement.left = fields[6];
-    placement.top = fields[7];
-    placement.right = fields[8];
-    placement.bottom = fields[9];
+    placement.flags = ReadUnsignedField(fields[0]);
+    placement.showCmd = ReadUnsignedField(fields[1]);
+    placement.minX = ReadSignedField(fields[2]);
+    placement.minY = ReadSignedField(fields[3]);
+    placement.maxX = ReadSignedField(fields[4]);
+    placement.maxY = ReadSignedField(fields[5]);
+    placement.left = ReadSignedField(fields[6]);
+    placement.top = ReadSignedField(fields[7]);
+    placement.right = ReadSignedField(fields[8]);
+    placement.bottom = ReadSignedField(fields[9]);
     return placement;
 }
 

@@ -134,6 +134,50 @@ TEST(IniProfileStore, WritingChangesOnlyTheKeysWrittenAndKeepsEverythingElse) {
               "WindowPos=\n");
 }
 
+TEST(IniProfileStore, FlushPutsTheWritesIntoTheFileAsItIsNowKeepingWhatChangedMeanwhile) {
+    TempDir dir;
+    const std::string path = dir.File("p.INI");
+    ASSERT_TRUE(
+        WriteWholeFile(path, "[Configuration]\r\nComPort=1\r\n[RadioSettings]\r\nMode=0\r\n"));
+    IniProfileStore store(path);
+    // Edited by hand while the program runs.
+    ASSERT_TRUE(WriteWholeFile(path,
+                               "; my receiver\r\n"
+                               "[Configuration]\r\n"
+                               "ComPort=4\r\n"
+                               "MinimumFrequency=20000\r\n"
+                               "[RadioSettings]\r\n"
+                               "Mode=0\r\n"
+                               "[Logbook]\r\n"
+                               "Owner=DL0ABC\r\n"));
+    store.WriteInt("Configuration", "ComPort", 2);
+    store.WriteInt("Configuration", "CWFrequency", 700);
+    store.WriteInt("RadioSettings", "Mode", 3);
+    store.WriteString("Window", "WindowPos", "");
+    store.WriteInt("Configuration", "ComPort", 3);
+    ASSERT_EQ(store.Flush(), 0);
+    EXPECT_EQ(ReadWholeFile(path),
+              "; my receiver\r\n"
+              "[Configuration]\r\n"
+              "ComPort=3\r\n"
+              "MinimumFrequency=20000\r\n"
+              "CWFrequency=700\r\n"
+              "[RadioSettings]\r\n"
+              "Mode=3\r\n"
+              "[Logbook]\r\n"
+              "Owner=DL0ABC\r\n"
+              "\r\n"
+              "[Window]\r\n"
+              "WindowPos=\r\n");
+    EXPECT_EQ(store.ReadInt("Configuration", "MinimumFrequency", 0), 20000);
+
+    // Only what was written since the last flush goes in again.
+    ASSERT_TRUE(WriteWholeFile(path, "[Configuration]\nComPort=1\n"));
+    store.WriteInt("RadioSettings", "Mode", 3);
+    ASSERT_EQ(store.Flush(), 0);
+    EXPECT_EQ(ReadWholeFile(path), "[Configuration]\nComPort=1\n\n[RadioSettings]\nMode=3\n");
+}
+
 struct LineEndCase {
     const char* name;
     std::string before;  // empty: no file

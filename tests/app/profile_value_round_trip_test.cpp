@@ -1,8 +1,9 @@
 // Whatever value the profile reader hands out, the settings saved at exit write back unchanged,
 // so the next start reads the same. A carriage return inside a line is no line end to the
 // reader (only LF is, with a CR in front of it), yet the writer cut values at it: a station-file
-// path read as "a<CR>b.tts" was saved as "a" and lost at the next start. Found by
-// fuzz/profile_fuzz.cpp.
+// path read as "a<CR>b.tts" was saved as "a" and lost at the next start. And the window
+// placement's flags and show command, written unsigned, were read signed: -1 was saved as
+// 4294967295 and read back as 2147483647. Both found by fuzz/profile_fuzz.cpp.
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ struct ValueCase {
     const char* lineEnd;
 };
 
-class ProfileValueRoundTripTest : public testing::TestWithParam<ValueCase> {
+class ProfileRoundTripTest : public testing::Test {
   protected:
     void TearDown() override { MinimumFrequency = kDefaultMinimumFrequency; }
 
@@ -34,22 +35,29 @@ class ProfileValueRoundTripTest : public testing::TestWithParam<ValueCase> {
         return settings;
     }
 
+    // A start on the file at path and the exit save into it; the settings as that run had them.
+    ProfileSettings RunOnce(const std::string& path) {
+        IniProfileStore store(path);
+        ScriptedComPortChooser chooser;
+        ProfileSettings settings;
+        LoadProfileSettings(store, chooser, settings);
+        SaveProfileSettings(store, settings);
+        EXPECT_EQ(store.Flush(), 0);
+        return settings;
+    }
+
     TempDir dir;
 };
+
+class ProfileValueRoundTripTest : public ProfileRoundTripTest,
+                                  public testing::WithParamInterface<ValueCase> {};
 
 TEST_P(ProfileValueRoundTripTest, StationFileReadsBackAfterTheExitSave) {
     const std::string path = dir.File("zorivan.INI");
     const std::string end = GetParam().lineEnd;
     ASSERT_TRUE(WriteWholeFile(path, "[RadioSettings]" + end + GetParam().fileLine + end));
 
-    ProfileSettings first;
-    {
-        IniProfileStore store(path);
-        ScriptedComPortChooser chooser;
-        LoadProfileSettings(store, chooser, first);
-        SaveProfileSettings(store, first);
-        ASSERT_EQ(store.Flush(), 0);
-    }
+    const ProfileSettings first = RunOnce(path);
     EXPECT_EQ(Load(path).StationFile, first.StationFile);
 }
 
@@ -59,5 +67,28 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"CarriageReturnInsideCrLf", "StationFile=/home/u/a\rb.tts", "\r\n"},
                     ValueCase{"EqualsSignThenCarriageReturn", "StationFile==3\r/hoMe/user/stations.tts", "\n"}),
     [](const testing::TestParamInfo<ValueCase>& row) { return std::string(row.param.name); });
+
+struct WindowPosCase {
+    const char* name;
+    const char* text;
+};
+
+class WindowPosRoundTripTest : public ProfileRoundTripTest,
+                               public testing::WithParamInterface<WindowPosCase> {};
+
+TEST_P(WindowPosRoundTripTest, PlacementReadsBackAfterTheExitSave) {
+    const std::string path = dir.File("zorivan.INI");
+    ASSERT_TRUE(WriteWholeFile(path, std::string("[Window]\nWindowPos=") + GetParam().text + "\n"));
+    const ProfileSettings first = RunOnce(path);
+    ASSERT_EQ(first.WindowPos.length, 44);
+    EXPECT_EQ(FormatWindowPos(Load(path).WindowPos), FormatWindowPos(first.WindowPos));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Placements, WindowPosRoundTripTest,
+    testing::Values(WindowPosCase{"NegativeShowCommand", "1,-1,1,1,1,1,1,1,1,1"},
+                    WindowPosCase{"NegativeFlags", "-2,1,1,1,1,1,1,1,1,1"},
+                    WindowPosCase{"FlagsBeyond32Bits", "99999999999,1,1,1,1,1,1,1,1,1"}),
+    [](const testing::TestParamInfo<WindowPosCase>& row) { return std::string(row.param.name); });
 
 }  // namespace

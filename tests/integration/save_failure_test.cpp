@@ -1,13 +1,16 @@
 // Nothing the user had is lost when a save fails for real: the profile and the station file are
 // saved while the disk is full, while the file may not grow (RLIMIT_FSIZE, which binds root as
-// well) or while the directory is read-only. Each time the previous file stays byte for byte as
-// it was, no temporary file is left beside it, and the same save succeeds once the cause is gone.
-// (A station file over the size limit or in a read-only directory is covered beside the list.)
+// well) or while the directory and the file are read-only. Each time the previous file stays byte
+// for byte as it was, no temporary file is left beside it, and the same save succeeds once the
+// cause is gone. (A station file over the size limit or in a read-only directory is covered beside
+// the list.)
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <memory>
@@ -19,7 +22,9 @@
 #include "app/ini_profile.h"
 #include "base/minimum_frequency.h"
 #include "app/profile_settings.h"
+#include "platform/posix/process_signals.h"
 #include "stations/station_list.h"
+#include "support/child_process.h"
 #include "support/file_size_limit.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/small_file_system.h"
@@ -111,14 +116,6 @@ bool FillUp(const std::string& path) {
     return full;
 }
 
-std::set<std::string> Entries(const std::string& directory) {
-    std::set<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(directory)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 class SaveFailureTest : public testing::TestWithParam<SaveFailureCase> {
   protected:
     void SetUp() override { MinimumFrequency = kDefaultMinimumFrequency; }
@@ -160,21 +157,24 @@ TEST_P(SaveFailureTest, PreviousFileStaysByteIdenticalAndTheSaveWorksOnceTheCaus
             fs::remove(filler);
             break;
         case Failure::ReadOnlyDirectory:
+            // Both: a writable file in a read-only directory is written in place.
+            fs::permissions(path, fs::perms(0400));
             fs::permissions(directory, fs::perms(0500));
             result = saver->Save(path);
             fs::permissions(directory, fs::perms(0700));
+            fs::permissions(path, fs::perms(0600));
             break;
     }
 
     EXPECT_EQ(result, row.expectedResult);
     EXPECT_EQ(ReadWholeFile(path), previous);
-    EXPECT_EQ(Entries(directory), std::set<std::string>{saver->FileName()});
+    EXPECT_EQ(DirectoryEntries(directory), std::set<std::string>{saver->FileName()});
 
     ASSERT_EQ(saver->Save(path), 0);
     const std::string saved = ReadWholeFile(path);
     EXPECT_NE(saved, previous);
     EXPECT_GT(saved.size(), previous.size());
-    EXPECT_EQ(Entries(directory), std::set<std::string>{saver->FileName()});
+    EXPECT_EQ(DirectoryEntries(directory), std::set<std::string>{saver->FileName()});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -188,5 +188,27 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SaveFailureCase>& row) {
         return std::string(row.param.name);
     });
+
+// The program itself, not a test harness, keeps a save past the file-size limit from killing it:
+// the child starts with the signal's default action, as a program is started.
+TEST(SaveOverTheFileSizeLimit, FailsWithTheWriteErrorInsteadOfKillingTheProgram) {
+    TempDir dir;
+    StationFileSaver saver;
+    const std::string path = dir.File(saver.FileName());
+    const std::string previous = saver.PreviousContents();
+    ASSERT_TRUE(WriteWholeFile(path, previous));
+
+    const ChildOutcome outcome = RunInChild([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        if (!LimitFileSize(previous.size())) return 99;
+        SetUpProcessSignals();
+        return saver.Save(path);
+    });
+    if (outcome.exitCode == 99) GTEST_SKIP() << "cannot limit the file size here";
+    EXPECT_EQ(outcome.signal, 0);
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_EQ(ReadWholeFile(path), previous);
+    EXPECT_EQ(DirectoryEntries(dir.Path()), std::set<std::string>{saver.FileName()});
+}
 
 }  // namespace

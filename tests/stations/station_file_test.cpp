@@ -234,6 +234,8 @@ TEST_F(StationFileTest, ReadOnlyDirectoryGivesOneAndKeepsTheOldFile) {
     const std::string path = dir.File("list.tts");
     const std::string old = kHeader + "Old|6075000|0|2|28|0\r\n"s;
     ASSERT_TRUE(WriteWholeFile(path, old));
+    // The file too: a writable one would be written in place.
+    std::filesystem::permissions(path, std::filesystem::perms(0400));
     std::filesystem::permissions(dir.Path(), std::filesystem::perms(0500));
     AddStation("New", 7000000);
     EXPECT_EQ(list.Save(path), 1);

@@ -10,8 +10,7 @@ FileSizeLimit::FileSizeLimit(std::uint64_t maxBytes) {
     if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return;
     previousSoft_ = limit.rlim_cur;
     previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = static_cast<rlim_t>(maxBytes);
-    active_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    active_ = LimitFileSize(maxBytes);
     if (!active_) std::signal(SIGXFSZ, previousHandler_);
 }
 
@@ -22,6 +21,13 @@ FileSizeLimit::~FileSizeLimit() {
     limit.rlim_cur = static_cast<rlim_t>(previousSoft_);
     ::setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previousHandler_);
+}
+
+bool LimitFileSize(std::uint64_t maxBytes) {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+    limit.rlim_cur = static_cast<rlim_t>(maxBytes);
+    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 bool RunningAsRoot() {

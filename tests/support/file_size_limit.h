@@ -21,5 +21,9 @@ class FileSizeLimit {
     void (*previousHandler_)(int) = nullptr;
 };
 
+// Limits the size of every file this process writes to maxBytes, for good, leaving SIGXFSZ as it
+// is: for a child process (RunInChild). False when the limit could not be set.
+bool LimitFileSize(std::uint64_t maxBytes);
+
 // True when the process runs with root's rights, which file permissions do not stop.
 bool RunningAsRoot();

@@ -36,3 +36,13 @@ bool WriteWholeFile(const std::string& path, const std::string& contents) {
     out << contents;
     return static_cast<bool>(out);
 }
+
+std::set<std::string> DirectoryEntries(const std::string& directory) {
+    std::set<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        names.insert(it->path().filename().string());
+    }
+    return names;
+}

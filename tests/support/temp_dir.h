@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 // A fresh directory under the system's temporary directory, removed with everything in it when
@@ -23,3 +24,5 @@ private:
 std::string ReadWholeFile(const std::string& path);
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteWholeFile(const std::string& path, const std::string& contents);
+// Names of the entries in directory (not "." and ".."); empty when it cannot be read.
+std::set<std::string> DirectoryEntries(const std::string& directory);

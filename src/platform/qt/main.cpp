@@ -17,6 +17,7 @@
 #include "app/ini_profile.h"
 #include "controller/receiver_controller.h"
 #include "platform/posix/posix_serial_device.h"
+#include "platform/posix/process_signals.h"
 #include "platform/posix/profile_location.h"
 #include "platform/posix/serial_device_list.h"
 #include "platform/qt/main_window.h"
@@ -42,6 +43,7 @@ std::string ProfilePath() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    SetUpProcessSignals();
     QApplication application(argc, argv);
     // Qt has just switched to the system locale; the profile, the station file and the displays
     // are written and read with '.' as the decimal point whatever the user's language.
