@@ -633,6 +633,10 @@ void MainWindow::MoveWindowTo(int left, int top) {
     move(target);
 }
 
+StationNode MainWindow::NodeOf(const QTreeWidgetItem& item) {
+    return reinterpret_cast<StationNode>(item.data(0, Qt::UserRole).value<quintptr>());
+}
+
 QTreeWidgetItem* MainWindow::Row(int row) const {
     return row >= 0 && row < stations_->topLevelItemCount() ? stations_->topLevelItem(row)
                                                             : nullptr;
@@ -665,9 +669,16 @@ std::string MainWindow::GetRowText(int row, int column) {
 
 StationNode MainWindow::GetRowData(int row) {
     QTreeWidgetItem* item = Row(row);
-    return item == nullptr
-               ? nullptr
-               : reinterpret_cast<StationNode>(item->data(0, Qt::UserRole).value<quintptr>());
+    return item == nullptr ? nullptr : NodeOf(*item);
+}
+
+int MainWindow::FindRow(StationNode node) {
+    for (int row = 0; row < stations_->topLevelItemCount(); ++row) {
+        if (NodeOf(*stations_->topLevelItem(row)) == node) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 void MainWindow::DeleteRow(int row) {
