@@ -250,6 +250,26 @@ TEST_F(MainWindowTest, DoubleClickOnAStationTunesIt) {
     EXPECT_EQ(Frequency(), 7100000);
 }
 
+TEST_F(MainWindowTest, AfterADeleteNoStationIsSelected) {
+    StationNode node = nullptr;
+    for (int frequencyHz : {6000000, 7000000, 8000000}) {
+        controller.Stations().Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node);
+    }
+    controller.RefreshStationList();
+    window.SelectRow(1);
+    host.QueueAnswer(IDYES);
+    Button(IDC_DELETE)->click();
+    ASSERT_EQ(window.RowCount(), 2);
+    EXPECT_EQ(window.GetSelectedRow(), -1);
+
+    // So "x" asks for a station instead of tuning the one that moved up.
+    window.StationList()->setFocus();
+    Type("x");
+    EXPECT_EQ(Frequency(), 6075000);
+    EXPECT_EQ(host.messages.back().text,
+              "No station selected !\n(Please select a station to be used for tuning)");
+}
+
 TEST_F(MainWindowTest, ExitAnsweredCancelKeepsTheWindowOpen) {
     host.QueueAnswer(IDCANCEL);
     QTest::keyClick(&window, Qt::Key_Escape);

@@ -682,8 +682,18 @@ int MainWindow::FindRow(StationNode node) {
 }
 
 void MainWindow::DeleteRow(int row) {
-    if (Row(row) != nullptr) {
-        delete stations_->takeTopLevelItem(row);
+    QTreeWidgetItem* item = Row(row);
+    if (item == nullptr) {
+        return;
+    }
+    // The view would select the row that moves up into the deleted one's place, and the next
+    // command would act on a station nobody picked; only the selection the user made stays.
+    QList<QTreeWidgetItem*> kept = stations_->selectedItems();
+    kept.removeAll(item);
+    delete stations_->takeTopLevelItem(row);
+    stations_->clearSelection();
+    for (QTreeWidgetItem* selected : kept) {
+        selected->setSelected(true);
     }
 }
 
