@@ -250,6 +250,18 @@ TEST_F(MainWindowTest, DoubleClickOnAStationTunesIt) {
     EXPECT_EQ(Frequency(), 7100000);
 }
 
+TEST_F(MainWindowTest, DoubleClickBelowTheRowsTunesTheSelectedStation) {
+    AddSelectedStation(7100000);
+    QWidget* viewport = window.StationList()->viewport();
+    const QPoint belowTheRows(viewport->width() / 2, viewport->height() - 4);
+    ASSERT_EQ(window.StationList()->itemAt(belowTheRows), nullptr);
+
+    QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, belowTheRows);
+
+    EXPECT_EQ(Frequency(), 7100000);
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(MainWindowTest, AfterADeleteNoStationIsSelected) {
     StationNode node = nullptr;
     for (int frequencyHz : {6000000, 7000000, 8000000}) {

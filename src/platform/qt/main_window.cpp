@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -463,7 +464,7 @@ void MainWindow::ConnectEvents() {
         if (dialog_ != nullptr) dialog_->OnListDoubleClick();
     });
     // Character keys are commands whichever control has the focus, so they are caught before
-    // any control sees them.
+    // any control sees them; so is a double click on the list's empty part (see eventFilter).
     qApp->installEventFilter(this);
 }
 
@@ -498,6 +499,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The view reports double clicks on rows only; one on the empty part of the list tunes too.
+    if (event->type() == QEvent::MouseButtonDblClick && watched == stations_->viewport() &&
+        dialog_ != nullptr) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        if (click->button() == Qt::LeftButton &&
+            stations_->itemAt(click->position().toPoint()) == nullptr) {
+            dialog_->OnListDoubleClick();
+        }
+        return false;
+    }
     if (event->type() == QEvent::KeyPress && dialog_ != nullptr && !redelivering_) {
         auto* widget = qobject_cast<QWidget*>(watched);
         // Only the first delivery: a key a control ignores travels on to its parents.
