@@ -332,6 +332,40 @@ TEST_F(MainWindowTest, PlacementRoundTripsThroughMoveWindowTo) {
     EXPECT_EQ(placement.right - placement.left, window.frameGeometry().width());
 }
 
+// Where a window stands when it is shown, before the window system maps it.
+class ShownPosition : public QObject {
+  public:
+    explicit ShownPosition(QWidget& window) : window_(window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) position = window_.pos();
+        return false;
+    }
+    QPoint position{-1, -1};
+
+  private:
+    QWidget& window_;
+};
+
+TEST_F(MainWindowTest, StoredPlacementIsTakenBeforeTheWindowIsShown) {
+    controller.Settings().WindowPos = WindowPlacement{44, 0, 1, -1, -1, -1, -1, 120, 80, 700, 500};
+    MainWindow second;
+    CMainDialog secondDialog{host, second};
+    second.SetDialog(&secondDialog);
+    secondDialog.SetController(&controller);
+    controller.SetMainView(&secondDialog);
+    ShownPosition shown(second);
+
+    // The program's order: shown first, initialised once it is on the screen.
+    second.show();
+    secondDialog.OnInitDialog();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(shown.position, QPoint(120, 80));
+    EXPECT_EQ(second.pos(), QPoint(120, 80));
+    second.SetDialog(nullptr);
+    controller.SetMainView(&dialog);
+}
+
 TEST_F(MainWindowTest, PlacementOffEveryScreenComesBackOntoTheDesktop) {
     window.MoveWindowTo(-50000, -50000);
 

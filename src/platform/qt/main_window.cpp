@@ -489,6 +489,13 @@ void MainWindow::reject() {
     RequestExit();
 }
 
+void MainWindow::setVisible(bool visible) {
+    if (visible && !isVisible() && dialog_ != nullptr) {
+        dialog_->PlaceWindow();
+    }
+    QDialog::setVisible(visible);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (ended_) {
         event->accept();

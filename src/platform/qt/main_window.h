@@ -69,6 +69,9 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     void ReorderRows(const std::vector<int>& newOrder) override;
 
     void reject() override;
+    // Takes the stored placement before the window is first mapped, so it appears in place
+    // instead of jumping there.
+    void setVisible(bool visible) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
