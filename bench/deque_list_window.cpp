@@ -19,6 +19,13 @@ StationNode DequeListWindow::GetRowData(int row) {
     return Valid(row) ? rows_[row].node : nullptr;
 }
 
+int DequeListWindow::FindRow(StationNode node) {
+    for (int row = 0; row < RowCount(); ++row) {
+        if (rows_[row].node == node) return row;
+    }
+    return -1;
+}
+
 void DequeListWindow::DeleteRow(int row) {
     if (Valid(row)) rows_.erase(rows_.begin() + row);
 }

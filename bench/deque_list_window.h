@@ -17,6 +17,7 @@ class DequeListWindow : public FakeMainWindow {
     void SetRowText(int row, int column, const std::string& text) override;
     std::string GetRowText(int row, int column) override;
     StationNode GetRowData(int row) override;
+    int FindRow(StationNode node) override;
     void DeleteRow(int row) override;
     void DeleteAllRows() override { rows_.clear(); }
     int GetSelectedRow() override { return -1; }

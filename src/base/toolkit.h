@@ -87,6 +87,8 @@ public:
     virtual void SetRowText(int row, int column, const std::string& text) = 0;
     virtual std::string GetRowText(int row, int column) = 0;
     virtual StationNode GetRowData(int row) = 0;
+    // The row whose data is node, or -1: rows move while a modal box is open.
+    virtual int FindRow(StationNode node) = 0;
     virtual void DeleteRow(int row) = 0;
     virtual void DeleteAllRows() = 0;
     // The selected row, or -1.

@@ -69,10 +69,8 @@ void CExchange::TuneOrStore(std::uint32_t format, const std::uint8_t* data, std:
 
     commands_.TuneToStation(station);
     MainWindowSurface& window = dialog_.Window();
-    const int rows = window.RowCount();
-    int row = 0;
-    while (row < rows && window.GetRowData(row) != node) ++row;
-    if (rows > 0) window.SelectRow(row < rows ? row : 0);
+    const int row = window.FindRow(node);
+    if (window.RowCount() > 0) window.SelectRow(row >= 0 ? row : 0);
 }
 
 void CExchange::StoreStation(std::uint32_t format, const ExchangeBlock& block) {

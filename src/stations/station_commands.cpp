@@ -33,14 +33,15 @@ CStationCommands::CStationCommands(CReceiverController& controller, Host& host,
                                    MainWindowSurface& window, CMainDialog& dialog)
     : controller_(controller), host_(host), window_(window), dialog_(dialog) {}
 
-int CStationCommands::SelectedRowOrMessage(const char* purpose) {
+StationNode CStationCommands::SelectedStationOrMessage(const char* purpose) {
     const int row = window_.GetSelectedRow();
     if (row < 0) {
         host_.MessageBox(
             std::string("No station selected !\n(Please select a station to be ") + purpose + ")",
             MessageButtons::Ok, MessageIcon::Exclamation);
+        return nullptr;
     }
-    return row;
+    return window_.GetRowData(row);
 }
 
 StationRecord CStationCommands::CurrentTuning(const std::string& name, int& displayMHz) const {
@@ -52,10 +53,10 @@ StationRecord CStationCommands::CurrentTuning(const std::string& name, int& disp
 
 void CStationCommands::OnTune() {
     controller_.StopContinuousTuning();
-    const int row = SelectedRowOrMessage("used for tuning");
-    if (row < 0) return;
     StationRecord station;
-    if (controller_.Stations().Get(window_.GetRowData(row), station) != 0) return;
+    if (controller_.Stations().Get(SelectedStationOrMessage("used for tuning"), station) != 0) {
+        return;
+    }
     TuneToStation(station);
 }
 
@@ -97,15 +98,16 @@ void CStationCommands::OnEdit() {
 
 void CStationCommands::EditSelected(const char* purpose, bool fromReceiver) {
     controller_.StopContinuousTuning();
-    const int row = SelectedRowOrMessage(purpose);
-    if (row < 0) return;
-    const StationNode node = window_.GetRowData(row);
+    const StationNode node = SelectedStationOrMessage(purpose);
     StationRecord station;
     if (controller_.Stations().Get(node, station) != 0) return;
     int displayMHz = controller_.Settings().DisplayMHz;
     if (fromReceiver) station = CurrentTuning(station.name, displayMHz);
     if (!EditStation(host_, station, displayMHz)) return;
-    if (controller_.UpdateStation(node, station) != 0) return;
+    // The dialog let other messages in: a station from ZELKA may have put a row on top, so the
+    // row is looked up again, and a station gone meanwhile is left alone.
+    const int row = window_.FindRow(node);
+    if (row < 0 || controller_.UpdateStation(node, station) != 0) return;
     // The row keeps its place until the next sort.
     window_.SetRowText(row, 0, FrequencyText(station.frequency, displayMHz));
     window_.SetRowText(row, 1, station.name);
@@ -113,13 +115,15 @@ void CStationCommands::EditSelected(const char* purpose, bool fromReceiver) {
 
 void CStationCommands::OnDelete() {
     controller_.StopContinuousTuning();
-    const int row = SelectedRowOrMessage("deleted");
-    if (row < 0) return;
+    const StationNode node = SelectedStationOrMessage("deleted");
+    if (node == nullptr) return;
     if (host_.MessageBox("Do you really want to delete the selected station ?",
                          MessageButtons::YesNo, MessageIcon::Question) != IDYES) {
         return;
     }
-    if (controller_.RemoveStation(window_.GetRowData(row)) == 0) window_.DeleteRow(row);
+    // The station asked about, wherever the question's time has moved its row (see EditSelected).
+    const int row = window_.FindRow(node);
+    if (row >= 0 && controller_.RemoveStation(node) == 0) window_.DeleteRow(row);
 }
 
 void CStationCommands::OnHeaderClick(int column) {

@@ -27,8 +27,9 @@ class CStationCommands {
     void TuneToStation(const StationRecord& station);
 
   private:
-    // The selected row; -1 after the "No station selected !" message naming the purpose.
-    int SelectedRowOrMessage(const char* purpose);
+    // The selected row's station, taken before any modal box lets rows move; null after the
+    // "No station selected !" message naming the purpose.
+    StationNode SelectedStationOrMessage(const char* purpose);
     // The receiver's current values as a station named name; displayMHz receives the unit.
     StationRecord CurrentTuning(const std::string& name, int& displayMHz) const;
     // "Upd" (values from the receiver) and "Edit" (the station's own values).

@@ -44,6 +44,12 @@ void CMainDialog::OnInitDialog() {
     window_.SetupListColumns(frequencyWidth, 3 * frequencyWidth);
     if (controller_ == nullptr) return;
     controller_->Start();
+    PlaceWindow();
+}
+
+void CMainDialog::PlaceWindow() {
+    if (controller_ == nullptr || placed_) return;
+    placed_ = true;
     const WindowPlacement& stored = controller_->Settings().WindowPos;
     if (stored.length == kValidPlacementLength) window_.MoveWindowTo(stored.left, stored.top);
 }

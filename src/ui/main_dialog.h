@@ -46,6 +46,10 @@ class CMainDialog : public MainView {
 
     // Initialisation once the controls exist: sliders, list columns, Start, stored position.
     void OnInitDialog();
+    // Moves the window to the stored placement, once. The host calls it before the window is
+    // first shown, so the window appears in place; the initialisation calls it for hosts that
+    // do not. Does nothing before the controller is set.
+    void PlaceWindow();
 
     // A button, check box or radio button was clicked.
     void OnCommand(int id);
@@ -140,4 +144,5 @@ class CMainDialog : public MainView {
     int filterRange_ = -1;
     int filterPosition_ = -1;
     bool ended_ = false;
+    bool placed_ = false;
 };

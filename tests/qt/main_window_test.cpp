@@ -251,6 +251,38 @@ TEST_F(MainWindowTest, DoubleClickOnAStationTunesIt) {
     EXPECT_EQ(Frequency(), 7100000);
 }
 
+TEST_F(MainWindowTest, DoubleClickBelowTheRowsTunesTheSelectedStation) {
+    AddSelectedStation(7100000);
+    QWidget* viewport = window.StationList()->viewport();
+    const QPoint belowTheRows(viewport->width() / 2, viewport->height() - 4);
+    ASSERT_EQ(window.StationList()->itemAt(belowTheRows), nullptr);
+
+    QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, belowTheRows);
+
+    EXPECT_EQ(Frequency(), 7100000);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(MainWindowTest, AfterADeleteNoStationIsSelected) {
+    StationNode node = nullptr;
+    for (int frequencyHz : {6000000, 7000000, 8000000}) {
+        ControllerTestAccess::Stations(controller).Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node);
+    }
+    controller.RefreshStationList();
+    window.SelectRow(1);
+    host.QueueAnswer(IDYES);
+    Button(IDC_DELETE)->click();
+    ASSERT_EQ(window.RowCount(), 2);
+    EXPECT_EQ(window.GetSelectedRow(), -1);
+
+    // So "x" asks for a station instead of tuning the one that moved up.
+    window.StationList()->setFocus();
+    Type("x");
+    EXPECT_EQ(Frequency(), 6075000);
+    EXPECT_EQ(host.messages.back().text,
+              "No station selected !\n(Please select a station to be used for tuning)");
+}
+
 TEST_F(MainWindowTest, ExitAnsweredCancelKeepsTheWindowOpen) {
     host.QueueAnswer(IDCANCEL);
     QTest::keyClick(&window, Qt::Key_Escape);
@@ -299,6 +331,40 @@ TEST_F(MainWindowTest, PlacementRoundTripsThroughMoveWindowTo) {
     EXPECT_EQ(placement.left, 10);
     EXPECT_EQ(placement.top, 20);
     EXPECT_EQ(placement.right - placement.left, window.frameGeometry().width());
+}
+
+// Where a window stands when it is shown, before the window system maps it.
+class ShownPosition : public QObject {
+  public:
+    explicit ShownPosition(QWidget& window) : window_(window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) position = window_.pos();
+        return false;
+    }
+    QPoint position{-1, -1};
+
+  private:
+    QWidget& window_;
+};
+
+TEST_F(MainWindowTest, StoredPlacementIsTakenBeforeTheWindowIsShown) {
+    ControllerTestAccess::Settings(controller).WindowPos = WindowPlacement{44, 0, 1, -1, -1, -1, -1, 120, 80, 700, 500};
+    MainWindow second;
+    CMainDialog secondDialog{host, second};
+    second.SetDialog(&secondDialog);
+    secondDialog.SetController(&controller);
+    controller.SetMainView(&secondDialog);
+    ShownPosition shown(second);
+
+    // The program's order: shown first, initialised once it is on the screen.
+    second.show();
+    secondDialog.OnInitDialog();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(shown.position, QPoint(120, 80));
+    EXPECT_EQ(second.pos(), QPoint(120, 80));
+    second.SetDialog(nullptr);
+    controller.SetMainView(&dialog);
 }
 
 TEST_F(MainWindowTest, PlacementOffEveryScreenComesBackOntoTheDesktop) {

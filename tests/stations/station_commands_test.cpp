@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "controller/receiver_controller.h"
+#include "exchange/exchange_block.h"
+#include "exchange/exchange_value.h"
 #include "stations/station_edit_dialog.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
@@ -46,6 +48,12 @@ class StationCommandsTest : public ::testing::Test {
     }
     // The edit dialog is shown and the user presses OK in it unchanged (or as user says).
     void EditDialogAnswers(DialogUser user) { rig.host.modalHandler = ShowDialogIn(shown, user); }
+    // A station message from ZELKA, as it arrives while a modal box is open: a new row on top.
+    static constexpr int kArrivalHz = 11000000;
+    void StationArrivesFromZelka() {
+        const std::vector<std::uint8_t> block = WriteExchangeBlock(1, kArrivalHz, {"Arrived"});
+        rig.dialog.OnCopyData(kStationMessage + 1, block.data(), block.size());
+    }
 
     static void ExpectValues(const StationRecord& actual, const StationRecord& expected) {
         EXPECT_EQ(actual.name, expected.name);
@@ -263,6 +271,63 @@ TEST_F(StationCommandsTest, DeleteAnsweredYesRemovesRowAndRecord) {
     ASSERT_EQ(ControllerTestAccess::Stations(rig.controller).GetNext(cursor, node, record), 0);
     EXPECT_EQ(record.name, "Keep");
     EXPECT_EQ(cursor, nullptr);
+}
+
+TEST_F(StationCommandsTest, DeleteRemovesTheStationAskedAboutThoughARowArrivedOnTop) {
+    Show({StationRecord("Keep", 6000000, 0, 2, 28, 0), StationRecord("Go", 7000000, 0, 2, 28, 0)});
+    rig.window.SelectRow(1);
+    rig.host.QueueAnswer(IDYES);
+    rig.host.whileMessageOpen = [this] { StationArrivesFromZelka(); };
+
+    commands.OnDelete();
+
+    ASSERT_EQ(rig.window.RowCount(), 2);
+    EXPECT_EQ(rig.StationAt(0).frequency, kArrivalHz);
+    EXPECT_EQ(rig.StationAt(1).name, "Keep");
+}
+
+TEST_F(StationCommandsTest, EditChangesTheStationItShowedThoughARowArrivedOnTop) {
+    Show({StationRecord("First", 6000000, 0, 2, 28, 0),
+          StationRecord("Second", 7000000, 0, 2, 28, 0)});
+    rig.window.SelectRow(1);
+    EditDialogAnswers([this](DialogLogic& d, FakeDialogWindow& w) {
+        StationArrivesFromZelka();
+        w.SetText(IDC_EDIT_NAME, "Renamed");
+        d.OnCommand(w, IDOK);
+    });
+
+    commands.OnEdit();
+
+    ASSERT_EQ(rig.window.RowCount(), 3);
+    EXPECT_EQ(rig.StationAt(0).frequency, kArrivalHz);
+    EXPECT_EQ(rig.window.rows[1].name, "First");
+    EXPECT_EQ(rig.StationAt(1).name, "First");
+    EXPECT_EQ(rig.window.rows[2].name, "Renamed");
+    ExpectValues(rig.StationAt(2), StationRecord("Renamed", 7000000, 0, 2, 28, 0));
+}
+
+TEST_F(StationCommandsTest, AStationGoneWhileItsBoxWasOpenIsLeftAlone) {
+    const StationRecord stay("Stay", 7000000, 0, 2, 28, 0);
+    for (auto command : {&CStationCommands::OnEdit, &CStationCommands::OnDelete}) {
+        Show({StationRecord("Gone", 6000000, 0, 2, 28, 0), stay});
+        const StationNode gone = rig.window.GetRowData(0);
+        rig.window.SelectRow(0);
+        const auto removeGone = [&] {
+            ASSERT_EQ(ControllerTestAccess::Stations(rig.controller).Remove(gone), 0);
+            rig.controller.RefreshStationList();
+        };
+        EditDialogAnswers([&](DialogLogic& d, FakeDialogWindow& w) {
+            removeGone();
+            d.OnCommand(w, IDOK);
+        });
+        rig.host.answers = {IDYES};
+        rig.host.whileMessageOpen = removeGone;
+
+        (commands.*command)();
+
+        EXPECT_EQ(Names(), (std::vector<std::string>{"Stay"}));
+        ExpectValues(rig.StationAt(0), stay);
+    }
 }
 
 struct NoSelectionCase {

@@ -2,6 +2,7 @@
 
 int FakeHost::MessageBox(const std::string& text, MessageButtons buttons, MessageIcon icon) {
     messages.push_back({text, buttons, icon});
+    if (whileMessageOpen) whileMessageOpen();
     if (answers.empty()) return IDOK;
     const int answer = answers.front();
     answers.pop_front();

@@ -32,6 +32,8 @@ public:
     std::deque<std::string> files;
     // Runs in place of a modal dialog; returns its result. When unset, RunModal returns IDCANCEL.
     std::function<int(DialogLogic&)> modalHandler;
+    // Runs while a message box is open, as messages that arrive meanwhile would; may be unset.
+    std::function<void()> whileMessageOpen;
 
     std::vector<Message> messages;
     std::vector<FileDialogOptions> fileDialogs;

@@ -61,6 +61,13 @@ StationNode FakeMainWindow::GetRowData(int row) {
     return ValidRow(row) ? rows[row].node : nullptr;
 }
 
+int FakeMainWindow::FindRow(StationNode node) {
+    for (int row = 0; row < RowCount(); ++row) {
+        if (rows[row].node == node) return row;
+    }
+    return -1;
+}
+
 void FakeMainWindow::DeleteRow(int row) {
     if (!ValidRow(row)) return;
     rows.erase(rows.begin() + row);

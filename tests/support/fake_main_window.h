@@ -56,6 +56,7 @@ class FakeMainWindow : public MainWindowSurface {
     void SetRowText(int row, int column, const std::string& text) override;
     std::string GetRowText(int row, int column) override;
     StationNode GetRowData(int row) override;
+    int FindRow(StationNode node) override;
     void DeleteRow(int row) override;
     void DeleteAllRows() override;
     int GetSelectedRow() override { return selectedRow; }

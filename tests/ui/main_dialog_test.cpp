@@ -85,6 +85,15 @@ TEST_F(MainDialogTest, InitialisationMovesTheWindowOnlyToAValidStoredPlacement) 
     EXPECT_TRUE(other.moves.empty());
 }
 
+TEST_F(MainDialogTest, PlacementTakenBeforeTheWindowIsShownIsNotRepeated) {
+    Settings().WindowPos.length = 44;
+    Settings().WindowPos.left = 120;
+    Settings().WindowPos.top = 80;
+    dialog.PlaceWindow();
+    dialog.OnInitDialog();
+    EXPECT_EQ(window.moves, (std::vector<std::pair<int, int>>{{120, 80}}));
+}
+
 struct RangeMove {
     const char* name;
     int fromRow;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -463,7 +464,7 @@ void MainWindow::ConnectEvents() {
         if (dialog_ != nullptr) dialog_->OnListDoubleClick();
     });
     // Character keys are commands whichever control has the focus, so they are caught before
-    // any control sees them.
+    // any control sees them; so is a double click on the list's empty part (see eventFilter).
     qApp->installEventFilter(this);
 }
 
@@ -488,6 +489,13 @@ void MainWindow::reject() {
     RequestExit();
 }
 
+void MainWindow::setVisible(bool visible) {
+    if (visible && !isVisible() && dialog_ != nullptr) {
+        dialog_->PlaceWindow();
+    }
+    QDialog::setVisible(visible);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (ended_) {
         event->accept();
@@ -498,6 +506,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The view reports double clicks on rows only; one on the empty part of the list tunes too.
+    if (event->type() == QEvent::MouseButtonDblClick && watched == stations_->viewport() &&
+        dialog_ != nullptr) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        if (click->button() == Qt::LeftButton &&
+            stations_->itemAt(click->position().toPoint()) == nullptr) {
+            dialog_->OnListDoubleClick();
+        }
+        return false;
+    }
     if (event->type() == QEvent::KeyPress && dialog_ != nullptr && !redelivering_) {
         auto* widget = qobject_cast<QWidget*>(watched);
         // Only the first delivery: a key a control ignores travels on to its parents.
@@ -633,6 +651,10 @@ void MainWindow::MoveWindowTo(int left, int top) {
     move(target);
 }
 
+StationNode MainWindow::NodeOf(const QTreeWidgetItem& item) {
+    return reinterpret_cast<StationNode>(item.data(0, Qt::UserRole).value<quintptr>());
+}
+
 QTreeWidgetItem* MainWindow::Row(int row) const {
     return row >= 0 && row < stations_->topLevelItemCount() ? stations_->topLevelItem(row)
                                                             : nullptr;
@@ -665,14 +687,31 @@ std::string MainWindow::GetRowText(int row, int column) {
 
 StationNode MainWindow::GetRowData(int row) {
     QTreeWidgetItem* item = Row(row);
-    return item == nullptr
-               ? nullptr
-               : reinterpret_cast<StationNode>(item->data(0, Qt::UserRole).value<quintptr>());
+    return item == nullptr ? nullptr : NodeOf(*item);
+}
+
+int MainWindow::FindRow(StationNode node) {
+    for (int row = 0; row < stations_->topLevelItemCount(); ++row) {
+        if (NodeOf(*stations_->topLevelItem(row)) == node) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 void MainWindow::DeleteRow(int row) {
-    if (Row(row) != nullptr) {
-        delete stations_->takeTopLevelItem(row);
+    QTreeWidgetItem* item = Row(row);
+    if (item == nullptr) {
+        return;
+    }
+    // The view would select the row that moves up into the deleted one's place, and the next
+    // command would act on a station nobody picked; only the selection the user made stays.
+    QList<QTreeWidgetItem*> kept = stations_->selectedItems();
+    kept.removeAll(item);
+    delete stations_->takeTopLevelItem(row);
+    stations_->clearSelection();
+    for (QTreeWidgetItem* selected : kept) {
+        selected->setSelected(true);
     }
 }
 

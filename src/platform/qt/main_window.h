@@ -61,6 +61,7 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     void SetRowText(int row, int column, const std::string& text) override;
     std::string GetRowText(int row, int column) override;
     StationNode GetRowData(int row) override;
+    int FindRow(StationNode node) override;
     void DeleteRow(int row) override;
     void DeleteAllRows() override;
     int GetSelectedRow() override;
@@ -68,6 +69,9 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     void ReorderRows(const std::vector<int>& newOrder) override;
 
     void reject() override;
+    // Takes the stored placement before the window is first mapped, so it appears in place
+    // instead of jumping there.
+    void setVisible(bool visible) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,6 +98,7 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     bool HandleKey(QWidget* receiver, QKeyEvent* event);
     bool ScrollsItself(QWidget* widget) const;
     QTreeWidgetItem* Row(int row) const;
+    static StationNode NodeOf(const QTreeWidgetItem& item);
 
     CMainDialog* dialog_ = nullptr;
     FrequencyDisplay* frequency_ = nullptr;
