@@ -103,8 +103,9 @@ std::string NameToDisplay(std::string_view name, NameEncoding encoding) {
     if (encoding == NameEncoding::Utf8 && IsValidUtf8(name)) return std::string(name);
     std::string text;
     text.reserve(name.size() * 2);
-    for (const char byte : name)
+    for (const char byte : name) {
         AppendUtf8(text, FromWindows1252(static_cast<unsigned char>(byte)));
+    }
     return text;
 }
 
