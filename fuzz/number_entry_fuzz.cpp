@@ -26,9 +26,19 @@ constexpr std::size_t kLongestText = 200;
 void ReadNumbers(const std::string& text) {
     double value = 0;
     std::size_t consumed = 0;
-    if (ReadDecimalPrefix(text, value, consumed)) {
+    const bool read = ReadDecimalPrefix(text, value, consumed);
+    if (read) {
         FUZZ_CHECK(consumed > 0 && consumed <= text.size());
         FUZZ_CHECK(!std::isnan(value));
+    }
+    // The exact reader takes the same text and differs from the binary product by rounding only.
+    ScaledDecimal kHz;
+    std::size_t scaledConsumed = 0;
+    FUZZ_CHECK(ReadScaledDecimalPrefix(text, 3, kHz, scaledConsumed) == read);
+    if (read) {
+        FUZZ_CHECK(scaledConsumed == consumed);
+        const double product = std::trunc(value * 1000.0);
+        if (std::fabs(product) < 2e9) FUZZ_CHECK(std::fabs(product - kHz.whole) <= 1.0);
     }
     int whole = 0;
     ReadIntegerPrefix(text, whole);

@@ -1,5 +1,6 @@
 // The station-file reader on arbitrary text: it never crashes, a failed load leaves nothing
-// behind, and whatever it accepts saves to a file that reads back to the same stations.
+// behind, whatever it accepts saves to a file that reads back to the same stations, and every
+// name it reads survives the trip to the screen and back.
 
 #include <cstddef>
 #include <cstdint>
@@ -42,6 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         while (list.GetNext(cursor, node, station) == 0) {
             FUZZ_CHECK(InRange(station));
             FUZZ_CHECK(!station.name.empty());
+            // An untouched name shows as UTF-8 and comes back from what it shows unchanged.
+            const std::string shown = list.DisplayName(station.name);
+            FUZZ_CHECK(IsValidUtf8(shown));
+            FUZZ_CHECK(list.StoredName(shown) == station.name);
             if (cursor == nullptr) break;
         }
     }

@@ -10,6 +10,19 @@
 // included.
 bool ReadDecimalPrefix(const std::string& text, double& value, std::size_t& consumed);
 
+// A decimal number times a power of ten, worked out on its digits, so that no binary rounding
+// creeps in: whole is the product truncated toward zero and held within int (a product beyond it
+// gives INT_MAX or INT_MIN); truncated tells that whole differs from the exact product.
+struct ScaledDecimal {
+    int whole = 0;
+    bool truncated = false;
+};
+
+// Reads the same beginning of text as ReadDecimalPrefix and scales the number read by
+// 10^powerOfTen. False when no number begins the text.
+bool ReadScaledDecimalPrefix(const std::string& text, int powerOfTen, ScaledDecimal& value,
+                             std::size_t& consumed);
+
 // Reads a whole integer the way "%d" begins: leading white space, optional sign, digits up to the
 // first non-digit. False when no digit follows. Values beyond 32 bits saturate.
 bool ReadIntegerPrefix(const std::string& text, int& value);

@@ -93,7 +93,8 @@ void CReceiverController::RefreshStationList() {
     // The cursor comes back null after the last record.
     do {
         if (stations_.GetNext(cursor, node, record) != 0) break;
-        view_->AddStationRow(node, settings_.DisplayMHz, record.frequency, record.name);
+        view_->AddStationRow(node, settings_.DisplayMHz, record.frequency,
+                             stations_.DisplayName(record.name));
     } while (cursor != nullptr);
     view_->SortStationRows();
 }

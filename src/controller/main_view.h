@@ -34,7 +34,7 @@ class MainView {
     virtual void ShowSignalLevels(int currentDb, int averageDb) = 0;
     virtual void ShowSquelchState(int state) = 0;
 
-    // Station list view.
+    // Station list view. name is the text shown (UTF-8), not the stored bytes.
     virtual void DeleteAllStationRows() = 0;
     virtual void AddStationRow(StationNode node, int displayMHz, int frequencyHz,
                                const std::string& name) = 0;

@@ -6,6 +6,7 @@
 #include "exchange/exchange_station_name.h"
 #include "exchange/exchange_value.h"
 #include "exchange/partner_title.h"
+#include "stations/name_encoding.h"
 #include "stations/station_commands.h"
 #include "ui/main_dialog.h"
 
@@ -75,13 +76,19 @@ void CExchange::TuneOrStore(std::uint32_t format, const std::uint8_t* data, std:
 
 void CExchange::StoreStation(std::uint32_t format, const ExchangeBlock& block) {
     const TuningState tuning = controller_.GetTuning();
-    const StationRecord station(BuildStationName(format, block.texts), block.frequencyHz,
-                                tuning.mode, tuning.agc, tuning.filterIndex, tuning.passbandShiftHz);
+    const CStationList& stations = controller_.Stations();
+    // The partner sends 8-bit text in its own code page: UTF-8 when it is valid UTF-8, else
+    // Windows-1252. The list stores the name as its file keeps names.
+    const std::string shownName =
+        NameToDisplay(BuildStationName(format, block.texts), NameEncoding::Utf8);
+    const StationRecord station(stations.StoredName(shownName), block.frequencyHz, tuning.mode,
+                                tuning.agc, tuning.filterIndex, tuning.passbandShiftHz);
     StationNode node = nullptr;
     if (controller_.AddStation(station, node) != 0) return;
 
     // On top, where the user sees it, even in a sorted list; the next sort puts it in place.
-    dialog_.AddStationRow(node, tuning.displayMHz, station.frequency, station.name);
+    dialog_.AddStationRow(node, tuning.displayMHz, station.frequency,
+                          stations.DisplayName(station.name));
     dialog_.Window().SelectRow(0);
     // Mode, AGC, filter and shift at the receiver are already the new station's.
     controller_.SetFrequency(block.frequencyHz);

@@ -12,18 +12,21 @@
 namespace {
 
 // Shows the Station dialog with the station's values; on OK the station takes the edited ones.
-bool EditStation(Host& host, StationRecord& station, int displayMHz) {
+// A name left as shown keeps its bytes; an edited one is stored in the list's file encoding.
+bool EditStation(Host& host, const CStationList& stations, StationRecord& station, int displayMHz) {
     CStationEditDialog dialog(host);
-    dialog.name = station.name;
+    const std::string shownName = stations.DisplayName(station.name);
+    dialog.name = shownName;
     dialog.modeChoice = station.mode;
-    dialog.agcChoice = station.agc - 1;
+    dialog.agcChoice = AgcIndexOf(station.agc);
     dialog.displayMHz = displayMHz;
     dialog.frequency = station.frequency;
     dialog.passbandShift = station.passbandShift;
     dialog.filter = station.filter;
     if (host.RunModal(dialog) != IDOK) return false;
-    station = StationRecord(dialog.name, dialog.frequency, dialog.modeChoice, dialog.agcChoice + 1,
-                            dialog.filter, dialog.passbandShift);
+    std::string name = dialog.name == shownName ? station.name : stations.StoredName(dialog.name);
+    station = StationRecord(std::move(name), dialog.frequency, dialog.modeChoice,
+                            AgcFromIndex(dialog.agcChoice), dialog.filter, dialog.passbandShift);
     return true;
 }
 
@@ -80,11 +83,13 @@ void CStationCommands::OnAdd() {
     controller_.StopContinuousTuning();
     int displayMHz = 0;
     StationRecord station = CurrentTuning(std::string(), displayMHz);
-    if (!EditStation(host_, station, displayMHz)) return;
+    const CStationList& stations = controller_.Stations();
+    if (!EditStation(host_, stations, station, displayMHz)) return;
     StationNode node = nullptr;
     if (controller_.AddStation(station, node) != 0) return;
     // On top and selected, whatever the sort order: the user sees what was added.
-    window_.InsertRow(0, FrequencyText(station.frequency, displayMHz), station.name, node);
+    window_.InsertRow(0, FrequencyText(station.frequency, displayMHz),
+                      stations.DisplayName(station.name), node);
     window_.SelectRow(0);
 }
 
@@ -99,18 +104,19 @@ void CStationCommands::OnEdit() {
 void CStationCommands::EditSelected(const char* purpose, bool fromReceiver) {
     controller_.StopContinuousTuning();
     const StationNode node = SelectedStationOrMessage(purpose);
+    const CStationList& stations = controller_.Stations();
     StationRecord station;
-    if (controller_.Stations().Get(node, station) != 0) return;
+    if (stations.Get(node, station) != 0) return;
     int displayMHz = controller_.Settings().DisplayMHz;
     if (fromReceiver) station = CurrentTuning(station.name, displayMHz);
-    if (!EditStation(host_, station, displayMHz)) return;
+    if (!EditStation(host_, stations, station, displayMHz)) return;
     // The dialog let other messages in: a station from ZELKA may have put a row on top, so the
     // row is looked up again, and a station gone meanwhile is left alone.
     const int row = window_.FindRow(node);
     if (row < 0 || controller_.UpdateStation(node, station) != 0) return;
     // The row keeps its place until the next sort.
     window_.SetRowText(row, 0, FrequencyText(station.frequency, displayMHz));
-    window_.SetRowText(row, 1, station.name);
+    window_.SetRowText(row, 1, stations.DisplayName(station.name));
 }
 
 void CStationCommands::OnDelete() {

@@ -49,12 +49,13 @@ void CStationEditDialog::Refuse(DialogWindow& window, int id, const std::string&
     window.SetFocus(id);
 }
 
-bool CStationEditDialog::ReadNumberField(DialogWindow& window, int id, double& value) {
+bool CStationEditDialog::ReadNumberField(
+    DialogWindow& window, int id,
+    const std::function<bool(const std::string&, std::size_t&)>& read) {
     const std::string text = TrimTrailingBlanks(window.GetText(id).substr(0, kFieldLength));
-    value = 0;
     if (text.empty()) return true;
     std::size_t consumed = 0;
-    if (ReadDecimalPrefix(text, value, consumed) && consumed == text.size()) return true;
+    if (read(text, consumed) && consumed == text.size()) return true;
     Refuse(window, id, "Illegal Input !\n(Please enter a number)");
     return false;
 }
@@ -80,11 +81,21 @@ void CStationEditDialog::OnOk(DialogWindow& window) {
         window.SetText(IDC_EDIT_NAME, name);
     }
 
-    double entered = 0;
-    if (!ReadNumberField(window, IDC_EDIT_FREQUENCY, entered)) return;
-    const double unit = displayMHz == 1 ? 0.000001 : 0.001;
-    const double frequencyHz = displayMHz == 1 ? entered * 1000000.0 : entered * 1000.0;
-    if (!(frequencyHz >= MinimumFrequency && frequencyHz <= kMaximumFrequency)) {
+    // The typed decimal scaled exactly, so that 259.520 kHz is 259,520 Hz and not a hertz less.
+    const int powerOfTen = displayMHz == 1 ? 6 : 3;
+    ScaledDecimal hz;
+    if (!ReadNumberField(window, IDC_EDIT_FREQUENCY,
+                         [&hz, powerOfTen](const std::string& text, std::size_t& consumed) {
+                             return ReadScaledDecimalPrefix(text, powerOfTen, hz, consumed);
+                         })) {
+        return;
+    }
+    // hz.whole is the product truncated toward zero and the lower limit is above 0, so only a
+    // cut-off fraction on the upper limit itself needs a second look.
+    const bool aboveMaximum =
+        hz.whole > kMaximumFrequency || (hz.whole == kMaximumFrequency && hz.truncated);
+    if (hz.whole < MinimumFrequency || aboveMaximum) {
+        const double unit = displayMHz == 1 ? 0.000001 : 0.001;
         Refuse(window, IDC_EDIT_FREQUENCY,
                RangeMessage("Please enter a number between %7.1f and %7.1f !",
                             MinimumFrequency * unit, kMaximumFrequency * unit));
@@ -92,7 +103,12 @@ void CStationEditDialog::OnOk(DialogWindow& window) {
     }
 
     double shift = 0;
-    if (!ReadNumberField(window, IDC_EDIT_PBSHIFT, shift)) return;
+    if (!ReadNumberField(window, IDC_EDIT_PBSHIFT,
+                         [&shift](const std::string& text, std::size_t& consumed) {
+                             return ReadDecimalPrefix(text, shift, consumed);
+                         })) {
+        return;
+    }
     if (!(shift >= -kPassbandShiftLimitHz && shift <= kPassbandShiftLimitHz)) {
         Refuse(window, IDC_EDIT_PBSHIFT,
                RangeMessage("Please enter a number between %5d and %5d !", -kPassbandShiftLimitHz,
@@ -100,8 +116,8 @@ void CStationEditDialog::OnOk(DialogWindow& window) {
         return;
     }
 
-    // Both values lie within int range here, so the conversions drop the fraction safely.
-    frequency = static_cast<int>(frequencyHz);
+    frequency = hz.whole;
+    // Within int range here, so the conversion drops the fraction safely.
     passbandShift = static_cast<int>(shift);
     const int selection = window.GetListSelection(IDC_EDIT_FILTER);
     if (selection >= 0 && selection < FilterTable::kRowCount) filter = selection;

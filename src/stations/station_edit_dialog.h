@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 #include "base/toolkit.h"
@@ -25,9 +27,11 @@ class CStationEditDialog : public DialogLogic {
 
   private:
     void OnOk(DialogWindow& window);
-    // Reads the field as a number; false (after the message, with the focus there) when
-    // characters are left over.
-    bool ReadNumberField(DialogWindow& window, int id, double& value);
+    // Reads the field's text (its first 127 characters, trailing blanks removed) with
+    // read(text, consumed); an empty text is not read, so the value stays as it was. False (after
+    // the message, with the focus there) when characters are left over.
+    bool ReadNumberField(DialogWindow& window, int id,
+                         const std::function<bool(const std::string&, std::size_t&)>& read);
     void Refuse(DialogWindow& window, int id, const std::string& message);
 
     Host& host_;

@@ -126,7 +126,16 @@ int CStationList::Clear() {
         head_ = older;
     }
     modified_ = 0;
+    namesEncoding_ = NameEncoding::Utf8;
     return 0;
+}
+
+std::string CStationList::DisplayName(const std::string& name) const {
+    return NameToDisplay(name, namesEncoding_);
+}
+
+std::string CStationList::StoredName(const std::string& displayText) const {
+    return NameFromDisplay(displayText, namesEncoding_);
 }
 
 int CStationList::Parse(const std::string& text) {
@@ -140,6 +149,12 @@ int CStationList::Parse(const std::string& text) {
     if (result != 0) {
         // No half-read list survives a failed load.
         Clear();
+    }
+    for (const StationRecord* at = head_; at != nullptr; at = at->next) {
+        if (!IsValidUtf8(at->name)) {
+            namesEncoding_ = NameEncoding::Windows1252;
+            break;
+        }
     }
     modified_ = 0;
     return result;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "stations/name_encoding.h"
 #include "stations/station_record.h"
 
 // The user's stations, newest first, with a flag for changes not yet saved. Owns its records.
@@ -31,6 +32,14 @@ public:
     // 0 saved; 1 cannot create; 2 write failed. The previous file survives a failed save.
     int Save(const std::string& path);
 
+    // Names keep the bytes of their file. A file with any name that is not valid UTF-8 was
+    // written in Windows-1252; a new list, and a file of UTF-8 names only, use UTF-8.
+    NameEncoding NamesEncoding() const { return namesEncoding_; }
+    // A name of this list as the screen shows it (UTF-8).
+    std::string DisplayName(const std::string& name) const;
+    // Text from the screen as a name of this list, in the encoding of its file.
+    std::string StoredName(const std::string& displayText) const;
+
     // Station-file text of the whole list (header and one line per record, CR LF).
     std::string Serialize() const;
     // Loads from text in memory; same results as Load but never 1.
@@ -38,5 +47,6 @@ public:
 
 private:
     int modified_ = 0;
+    NameEncoding namesEncoding_ = NameEncoding::Utf8;
     StationRecord* head_ = nullptr;
 };

@@ -1,8 +1,5 @@
 // The frequency entry, the step and continuous-tuning buttons and the mouse wheel.
 
-#include <cmath>
-#include <limits>
-
 #include "controller/receiver_controller.h"
 #include "ui/main_dialog.h"
 #include "base/number_text.h"
@@ -12,15 +9,6 @@ namespace {
 // The entry box reads no further than this.
 constexpr std::size_t kEntryLength = 63;
 
-// value in the display unit to whole hertz, truncated toward zero. A huge or infinite entry is
-// kept within int here so that the controller can clamp it to the tuning range.
-int EntryToHz(double value, int displayMHz) {
-    const double hz = std::trunc(value * (displayMHz == 1 ? 1000000.0 : 1000.0));
-    if (!(hz > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-    if (!(hz < std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
-    return static_cast<int>(hz);
-}
-
 }  // namespace
 
 void CMainDialog::FrequencyEntry() {
@@ -28,15 +16,18 @@ void CMainDialog::FrequencyEntry() {
     std::string text = window_.GetText(IDC_FREQUENCY_ENTRY).substr(0, kEntryLength);
     if (text.empty()) return;
     text = TrimTrailingBlanks(text);
-    double value = 0;
+    // The typed decimal scaled exactly: "259.520" kHz is 259,520 Hz, not a hertz less. An entry
+    // beyond int arrives at its limit, which the controller clamps to the tuning range.
+    const int powerOfTen = controller_->Settings().DisplayMHz == 1 ? 6 : 3;
+    ScaledDecimal hz;
     std::size_t consumed = 0;
-    if (!ReadDecimalPrefix(text, value, consumed) || consumed != text.size()) {
+    if (!ReadScaledDecimalPrefix(text, powerOfTen, hz, consumed) || consumed != text.size()) {
         // Left as typed, for correction.
         host_.Beep();
         window_.SetFocus(IDC_FREQUENCY_ENTRY);
         return;
     }
-    controller_->SetFrequency(EntryToHz(value, controller_->Settings().DisplayMHz));
+    controller_->SetFrequency(hz.whole);
     window_.SetText(IDC_FREQUENCY_ENTRY, std::string());
 }
 

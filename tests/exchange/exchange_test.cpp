@@ -188,6 +188,21 @@ TEST_F(ExchangeTest, ThreeEmptyTextsStoreAStationNamedTwoCommas) {
     EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)), std::vector<std::string>{",,|9580000|1|3|10|0"});
 }
 
+// The partner on Windows sends Windows-1252 text; the list keeps the encoding of its file.
+TEST_F(ExchangeTest, AnEightBitNameJoinsAUtf8ListAsUtf8) {
+    Start({StationRecord("Español", 6000000, 0, 2, 28, 0)});
+    Receive(2001, WriteExchangeBlock(1, 9580000, {"M\xE1laga", "", ""}));
+    EXPECT_EQ(window.rows[0].name, "Málaga,,");
+    EXPECT_EQ(StationLines(controller.Stations())[0], "M\xC3\xA1laga,,|9580000|1|3|10|250");
+}
+
+TEST_F(ExchangeTest, AnEightBitNameJoinsAWindows1252ListUnchanged) {
+    Start({StationRecord("Espa\xF1ol", 6000000, 0, 2, 28, 0)});
+    Receive(2001, WriteExchangeBlock(1, 9580000, {"M\xE1laga", "", ""}));
+    EXPECT_EQ(window.rows[0].name, "Málaga,,");
+    EXPECT_EQ(StationLines(controller.Stations())[0], "M\xE1laga,,|9580000|1|3|10|250");
+}
+
 TEST_F(ExchangeTest, AFrequencyBeyondTheLimitsIsStoredAsSentAndTunedClamped) {
     Start();
     Receive(2002, WriteExchangeBlock(2, 31000000, {"Far", "", ""}));

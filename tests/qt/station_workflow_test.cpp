@@ -195,4 +195,25 @@ TEST_F(StationWorkflowTest, AddEditSaveOpenAndTune) {
     EXPECT_EQ(window.FrequencyReadout()->Text(), QStringLiteral("  7105.500 "));
 }
 
+TEST_F(StationWorkflowTest, AWindows1252NameShowsReadableAndAnUntouchedUpdKeepsItsBytes) {
+    const std::string path = dir.File("windows.tts");
+    const std::string file = "240951\r\n1\r\nEspa\xF1ol|6075000|0|2|28|0\r\n";
+    ASSERT_TRUE(WriteWholeFile(path, file));
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).Load(path), 0);
+    controller.RefreshStationList();
+    EXPECT_EQ(RowText(0, 1), QStringLiteral("Español"));
+
+    window.SelectRow(0);
+    ClickMain(IDC_TUNE);
+    host.users.push_back([](QtDialogWindow& d) {
+        EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(IDC_EDIT_NAME))->text(),
+                  QStringLiteral("Español"));
+        Click(d, IDOK);
+    });
+    ClickMain(IDC_UPDATE);
+    EXPECT_EQ(RowText(0, 1), QStringLiteral("Español"));
+    ASSERT_EQ(ControllerTestAccess::Stations(controller).Save(path), 0);
+    EXPECT_EQ(ReadWholeFile(path), file);
+}
+
 }  // namespace

@@ -144,6 +144,12 @@ INSTANTIATE_TEST_SUITE_P(
                       FrequencyCase{"LowerLimitItself", 0, 10000, "10", "", 10000},
                       FrequencyCase{"UpperLimitItself", 1, 100000, "30", "", 30000000},
                       FrequencyCase{"FractionOfAHertzDropped", 0, 100000, "7100.0009", "", 7100000},
+                      FrequencyCase{"KilohertzScaledExactly", 0, 100000, "259.520", "", 259520},
+                      FrequencyCase{"MegahertzScaledExactly", 1, 100000, "8.2", "", 8200000},
+                      FrequencyCase{"FractionAboveTheUpperLimit", 0, 100000, "30000.0001",
+                                    "Please enter a number between   100.0 and 30000.0 !", 0},
+                      FrequencyCase{"HugeExponent", 1, 100000, "1e999",
+                                    "Please enter a number between     0.1 and    30.0 !", 0},
                       FrequencyCase{"Exponent", 0, 100000, "1.5e4", "", 15000000}),
     [](const auto& row) { return std::string(row.param.name); });
 
