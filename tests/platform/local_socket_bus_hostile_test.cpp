@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -17,6 +16,7 @@
 #include "exchange/little_endian.h"
 #include "platform/posix/bus_frame.h"
 #include "platform/posix/local_socket_bus.h"
+#include "support/raw_bus_client.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -31,25 +31,6 @@ struct Answer {
     Bytes payload;
 };
 
-// A raw client connected to the window, -1 when it cannot connect.
-int Connect(const LocalSocketBus& window) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, window.Address().c_str(), sizeof address.sun_path - 1);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// True once the window has closed the client's connection.
-bool ClosedByTheWindow(int fd) {
-    std::uint8_t byte = 0;
-    return ::recv(fd, &byte, 1, MSG_DONTWAIT) == 0;
-}
-
 // Turns the window's loop, as its owner would, until done says so (or long past any deadline).
 void ServeUntil(LocalSocketBus& window, const std::function<bool()>& done) {
     for (int turn = 0; turn < 1000 && !done(); ++turn) {
@@ -62,7 +43,7 @@ void ServeUntil(LocalSocketBus& window, const std::function<bool()>& done) {
 // sees the end of what arrived), lets the window answer, and reads what it says.
 Answer Exchange(LocalSocketBus& window, const Bytes& bytes, bool closeSendingHalf = true) {
     Answer answer;
-    const int fd = Connect(window);
+    const int fd = ConnectRaw(window.Address());
     if (fd < 0) {
         ADD_FAILURE() << "cannot connect";
         return answer;
@@ -208,33 +189,15 @@ TEST_F(HostileRequestTest, AClientThatConnectsAndStaysSilentIsDroppedAfterTheTim
     EXPECT_EQ(delivered, 0);
 }
 
-// Requests are read as they come: a caller that sends half a header and waits holds up nobody,
-// and is closed once its time is up.
-TEST_F(HostileRequestTest, ASilentCallerHoldsUpNobodyAndIsClosedWhenItsTimeIsUp) {
-    const int silent = Connect(window);
-    ASSERT_GE(silent, 0);
-    const Bytes half = FirstBytes(Header(1, kCopyDataRequest, 8), 6);
-    ASSERT_EQ(::send(silent, half.data(), half.size(), MSG_NOSIGNAL), 6);
-
-    const Answer title = Exchange(window, bus::EncodeTitleRequest());
-    EXPECT_TRUE(title.came);
-    EXPECT_FALSE(ClosedByTheWindow(silent));
-
-    ServeUntil(window, [silent] { return ClosedByTheWindow(silent); });
-    EXPECT_TRUE(ClosedByTheWindow(silent));
-    EXPECT_EQ(delivered, 0);
-    ::close(silent);
-}
-
 // More silent callers than the window reads at once: the next caller waits in the queue, without
 // keeping the loop busy, and is answered once silent ones have run out of time.
 TEST_F(HostileRequestTest, ACallerBehindAFullHouseOfSilentOnesIsAnsweredInTheEnd) {
     std::vector<int> silent;
     for (std::size_t i = 0; i < LocalSocketBus::kMaxConnections; ++i) {
-        silent.push_back(Connect(window));
+        silent.push_back(ConnectRaw(window.Address()));
         window.ProcessPending();  // the socket's queue is shorter than the house
     }
-    const int late = Connect(window);
+    const int late = ConnectRaw(window.Address());
     ASSERT_GE(late, 0);
     const Bytes request = bus::EncodeTitleRequest();
     ASSERT_EQ(::send(late, request.data(), request.size(), MSG_NOSIGNAL),

@@ -1,8 +1,6 @@
 #include "platform/qt/qt_copy_data_bus.h"
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -11,7 +9,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <functional>
 #include <thread>
 
@@ -21,30 +18,13 @@
 #include "exchange/partner_title.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_host.h"
+#include "support/raw_bus_client.h"
 #include "support/scripted_serial_device.h"
 #include "support/temp_dir.h"
 #include "support/virtual_clock.h"
 #include "ui/main_dialog.h"
 
 namespace {
-
-// A raw caller connected to address that sends nothing; -1 when it cannot connect.
-int ConnectSilently(const std::string& address) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un socketAddress{};
-    socketAddress.sun_family = AF_UNIX;
-    std::strncpy(socketAddress.sun_path, address.c_str(), sizeof socketAddress.sun_path - 1);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&socketAddress), sizeof socketAddress) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-bool ClosedByTheWindow(int fd) {
-    std::uint8_t byte = 0;
-    return ::recv(fd, &byte, 1, MSG_DONTWAIT) == 0;
-}
 
 std::vector<QMessageBox*> OpenMessageBoxes() {
     std::vector<QMessageBox*> boxes;
@@ -178,12 +158,12 @@ TEST_F(QtCopyDataBusTest, BadMessagesAreAnsweredAtOnceAndOpenOneBoxAtATime) {
 TEST_F(QtCopyDataBusTest, ASilentCallerHoldsUpNothingAndIsClosedWhenItsTimeIsUp) {
     window.setWindowTitle("  ZORIVAN");
     exchange.Bus().SetTimeoutMs(300);
-    const int silent = ConnectSilently(exchange.Bus().Address());
+    const int silent = ConnectRaw(exchange.Bus().Address());
     ASSERT_GE(silent, 0);
 
     EXPECT_EQ(PartnerSeesTitle(), "  ZORIVAN");
-    EXPECT_FALSE(ClosedByTheWindow(silent));
-    EXPECT_TRUE(QTest::qWaitFor([silent] { return ClosedByTheWindow(silent); }, 10000));
+    EXPECT_FALSE(ClosedByWindow(silent));
+    EXPECT_TRUE(QTest::qWaitFor([silent] { return ClosedByWindow(silent); }, 10000));
     ::close(silent);
 }
 
