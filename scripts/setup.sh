@@ -3,7 +3,7 @@
 # it only calls apt-get when something is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
           qt6-base-dev libgl-dev xvfb xauth xdotool imagemagick fonts-dejavu-core)
 
 missing=()

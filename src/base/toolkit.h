@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,8 @@ public:
     virtual bool GetOpenFileName(const FileDialogOptions& options, std::string& path) = 0;
     // Runs the dialog modally; returns the result it ended with.
     virtual int RunModal(DialogLogic& dialog) = 0;
+    // Runs work from the event loop once the event being handled is done, never inside this call.
+    virtual void Post(std::function<void()> work) = 0;
 };
 
 // The station list view (control 1009): rows of two texts and a record node.

@@ -3,6 +3,7 @@
 #include "base/program_texts.h"
 #include "controller/receiver_controller.h"
 #include "exchange/copy_data_bus.h"
+#include "exchange/exchange_notice.h"
 #include "exchange/exchange_station_name.h"
 #include "exchange/exchange_value.h"
 #include "exchange/partner_title.h"
@@ -11,8 +12,13 @@
 #include "ui/main_dialog.h"
 
 CExchange::CExchange(CReceiverController& controller, Host& host, CMainDialog& dialog,
-                     CStationCommands& commands, CopyDataBus* bus)
-    : controller_(controller), host_(host), dialog_(dialog), commands_(commands), bus_(bus) {}
+                     CStationCommands& commands, CopyDataBus* bus, CExchangeNotice& notice)
+    : controller_(controller),
+      host_(host),
+      dialog_(dialog),
+      commands_(commands),
+      bus_(bus),
+      notice_(notice) {}
 
 int CExchange::OnCopyData(std::uint32_t value, const std::uint8_t* data, std::size_t size) {
     const ExchangeValue split = SplitExchangeValue(value);
@@ -24,7 +30,7 @@ int CExchange::OnCopyData(std::uint32_t value, const std::uint8_t* data, std::si
             TuneOrStore(split.format, data, size);
             break;
         default:
-            Notice(kUnknownTypeMessage);
+            notice_.Raise(kUnknownTypeMessage);
             break;
     }
     return 0;
@@ -39,7 +45,7 @@ void CExchange::Tune(std::uint32_t format, const std::uint8_t* data, std::size_t
             controller_.SetFrequency(block.frequencyHz);
             break;
         case BlockReadResult::UnknownFormat:
-            Notice(kUnknownFormatMessage);
+            notice_.Raise(kUnknownFormatMessage);
             break;
         case BlockReadResult::NoFrequency:
             break;  // too short to mean anything
@@ -50,7 +56,7 @@ void CExchange::TuneOrStore(std::uint32_t format, const std::uint8_t* data, std:
     controller_.StopContinuousTuning();
     ExchangeBlock block;
     const BlockReadResult read = ReadExchangeBlock(format, data, size, block);
-    if (read == BlockReadResult::UnknownFormat) Notice(kUnknownFormatMessage);
+    if (read == BlockReadResult::UnknownFormat) notice_.Raise(kUnknownFormatMessage);
     if (read != BlockReadResult::Ok) return;
 
     // The newest station on the frequency wins.
@@ -105,10 +111,7 @@ void CExchange::OnZel() {
     if (bus_ == nullptr || !FindProgramWindow(*bus_, kPartnerName, partner) ||
         !bus_->SendCopyData(partner.address, kFrequencyMessage + 1, block.data(), block.size(),
                             ignored)) {
-        Notice(std::string(kPartnerName) + kNotActiveSuffix);
+        host_.MessageBox(std::string(kPartnerName) + kNotActiveSuffix, MessageButtons::Ok,
+                         MessageIcon::Exclamation);
     }
-}
-
-void CExchange::Notice(const std::string& text) {
-    host_.MessageBox(text, MessageButtons::Ok, MessageIcon::Exclamation);
 }

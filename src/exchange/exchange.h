@@ -6,6 +6,7 @@
 
 #include "exchange/exchange_block.h"
 
+class CExchangeNotice;
 class CMainDialog;
 class CReceiverController;
 class CStationCommands;
@@ -21,12 +22,13 @@ inline constexpr const char* kNotActiveSuffix = " is not active!";
 // coming in, and the current frequency going out on "ZEL".
 class CExchange {
   public:
-    // None of the arguments is owned. Without a bus no partner can be found.
+    // None of the arguments is owned. Without a bus no partner can be found. The notices of
+    // incoming messages go through notice.
     CExchange(CReceiverController& controller, Host& host, CMainDialog& dialog,
-              CStationCommands& commands, CopyDataBus* bus);
+              CStationCommands& commands, CopyDataBus* bus, CExchangeNotice& notice);
 
     // An incoming message: value, and the size bytes that arrived at data (never read beyond).
-    // Returns 0; the sender learns nothing from it.
+    // Returns 0; the sender learns nothing from it. A notice it calls for opens after the return.
     int OnCopyData(std::uint32_t value, const std::uint8_t* data, std::size_t size);
 
     // Sends the frequency the receiver is tuned to to the partner, or says it is not active.
@@ -36,11 +38,11 @@ class CExchange {
     void Tune(std::uint32_t format, const std::uint8_t* data, std::size_t size);
     void TuneOrStore(std::uint32_t format, const std::uint8_t* data, std::size_t size);
     void StoreStation(std::uint32_t format, const ExchangeBlock& block);
-    void Notice(const std::string& text);
 
     CReceiverController& controller_;
     Host& host_;
     CMainDialog& dialog_;
     CStationCommands& commands_;
     CopyDataBus* bus_;
+    CExchangeNotice& notice_;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controller/main_view.h"
+#include "exchange/exchange_notice.h"
 #include "ui/configuration_dialog.h"
 #include "ui/main_window_surface.h"
 
@@ -137,6 +138,7 @@ class CMainDialog : public MainView {
     CReceiverController* controller_ = nullptr;
     std::unique_ptr<CStationCommands> stationCommands_;
     CopyDataBus* copyDataBus_ = nullptr;
+    CExchangeNotice exchangeNotice_{host_};
     SerialPortHelpers serialPortHelpers_;
     int stepIndex_ = -1;
     int modeIndex_ = -1;

@@ -53,8 +53,11 @@ class ExchangeTest : public ::testing::Test {
         host.messages.clear();
     }
 
+    // One message, then the event loop turns once (a notice it calls for opens then).
     int Receive(std::uint32_t value, const Bytes& block) {
-        return dialog.OnCopyData(value, block.data(), block.size());
+        const int result = dialog.OnCopyData(value, block.data(), block.size());
+        host.RunPosted();
+        return result;
     }
 
     std::vector<std::string> MessageTexts() const {

@@ -111,6 +111,25 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"LargestValue", 4294967295u, kUnknownTypeMessage, false}),
     [](const ::testing::TestParamInfo<RefusedCase>& row) { return std::string(row.param.name); });
 
+// A partner never waits on the user: the message is answered, then its notice opens; and
+// while one is waiting or open, more bad messages open no more (but still do their part).
+TEST_F(ExchangeTest, BadMessagesAreAnsweredBeforeTheirNoticeWhichOpensOnceAtATime) {
+    Start();
+    controller.ContinuousTuning(1, 1);
+    const Bytes block = WriteExchangeBlock(1, 9580000, {"", "", ""});
+
+    EXPECT_EQ(dialog.OnCopyData(3001, block.data(), block.size()), 0);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(dialog.OnCopyData(1004, block.data(), block.size()), 0);
+    EXPECT_FALSE(clock.IsRunning(kRepeatTimer));
+    host.RunPosted();
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{kUnknownTypeMessage});
+
+    Receive(2004, block);
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<std::string>{kUnknownTypeMessage, kUnknownFormatMessage}));
+}
+
 // --- Station (type 2000), a stored station on the frequency ---
 
 TEST_F(ExchangeTest, AStationOnTheFrequencyIsTunedTheNewerOfTwoWinning) {

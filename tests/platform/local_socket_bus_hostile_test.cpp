@@ -2,11 +2,12 @@
 // answered or dropped without reaching the handler, and the window must go on answering.
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <functional>
 #include <ostream>
 #include <random>
 #include <string>
@@ -15,6 +16,7 @@
 #include "exchange/little_endian.h"
 #include "platform/posix/bus_frame.h"
 #include "platform/posix/local_socket_bus.h"
+#include "support/raw_bus_client.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -29,16 +31,20 @@ struct Answer {
     Bytes payload;
 };
 
+// Turns the window's loop, as its owner would, until done says so (or long past any deadline).
+void ServeUntil(LocalSocketBus& window, const std::function<bool()>& done) {
+    for (int turn = 0; turn < 1000 && !done(); ++turn) {
+        pollfd ready{window.Fd(), POLLIN, 0};
+        if (::poll(&ready, 1, 10) > 0) window.ProcessPending();
+    }
+}
+
 // Sends raw bytes as one request on a fresh connection, closes the sending half (so the window
 // sees the end of what arrived), lets the window answer, and reads what it says.
 Answer Exchange(LocalSocketBus& window, const Bytes& bytes, bool closeSendingHalf = true) {
     Answer answer;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, window.Address().c_str(), sizeof address.sun_path - 1);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(fd);
+    const int fd = ConnectRaw(window.Address());
+    if (fd < 0) {
         ADD_FAILURE() << "cannot connect";
         return answer;
     }
@@ -181,6 +187,33 @@ TEST_F(HostileRequestTest, AClientThatConnectsAndStaysSilentIsDroppedAfterTheTim
     const Answer answer = Exchange(window, Header(1, kCopyDataRequest, 20), false);
     EXPECT_FALSE(answer.came);
     EXPECT_EQ(delivered, 0);
+}
+
+// More silent callers than the window reads at once: the next caller waits in the queue, without
+// keeping the loop busy, and is answered once silent ones have run out of time.
+TEST_F(HostileRequestTest, ACallerBehindAFullHouseOfSilentOnesIsAnsweredInTheEnd) {
+    std::vector<int> silent;
+    for (std::size_t i = 0; i < LocalSocketBus::kMaxConnections; ++i) {
+        silent.push_back(ConnectRaw(window.Address()));
+        window.ProcessPending();  // the socket's queue is shorter than the house
+    }
+    const int late = ConnectRaw(window.Address());
+    ASSERT_GE(late, 0);
+    const Bytes request = bus::EncodeTitleRequest();
+    ASSERT_EQ(::send(late, request.data(), request.size(), MSG_NOSIGNAL),
+              static_cast<ssize_t>(request.size()));
+
+    const auto quiet = [this] {
+        pollfd ready{window.Fd(), POLLIN, 0};
+        return ::poll(&ready, 1, 0) == 0;
+    };
+    for (int turn = 0; turn < 100 && !quiet(); ++turn) window.ProcessPending();
+    EXPECT_TRUE(quiet());
+    std::uint8_t reply[bus::kHeaderSize] = {};
+    ServeUntil(window, [&] { return ::recv(late, reply, sizeof reply, MSG_DONTWAIT) > 0; });
+    EXPECT_EQ(ReadLe16(reply + 6), kTitleReply);
+    for (const int fd : silent) ::close(fd);
+    ::close(late);
 }
 
 // Random bytes and random corruptions of a valid request. Whenever the handler runs, the bytes

@@ -31,3 +31,11 @@ int FakeHost::RunModal(DialogLogic& dialog) {
     modalTemplates.push_back(dialog.TemplateId());
     return modalHandler ? modalHandler(dialog) : IDCANCEL;
 }
+
+void FakeHost::RunPosted() {
+    while (!posted.empty()) {
+        const std::function<void()> work = std::move(posted.front());
+        posted.pop_front();
+        work();
+    }
+}

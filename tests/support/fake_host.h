@@ -8,7 +8,8 @@
 #include "base/toolkit.h"
 
 // Host with scripted answers: message boxes take the next queued answer (IDOK when none is
-// queued), file dialogs the next queued path (cancel when none), modal dialogs run a handler.
+// queued), file dialogs the next queued path (cancel when none), modal dialogs run a handler;
+// posted work waits for RunPosted.
 class FakeHost : public Host {
 public:
     struct Message {
@@ -22,6 +23,10 @@ public:
     bool GetSaveFileName(const FileDialogOptions& options, std::string& path) override;
     bool GetOpenFileName(const FileDialogOptions& options, std::string& path) override;
     int RunModal(DialogLogic& dialog) override;
+    // Kept until RunPosted, as an event loop would keep it until the current event is done.
+    void Post(std::function<void()> work) override { posted.push_back(std::move(work)); }
+    // Runs the posted work, and whatever that posts, in order.
+    void RunPosted();
 
     // Scripting.
     void QueueAnswer(int answer) { answers.push_back(answer); }
@@ -34,6 +39,7 @@ public:
     std::function<int(DialogLogic&)> modalHandler;
     // Runs while a message box is open, as messages that arrive meanwhile would; may be unset.
     std::function<void()> whileMessageOpen;
+    std::deque<std::function<void()>> posted;
 
     std::vector<Message> messages;
     std::vector<FileDialogOptions> fileDialogs;

@@ -3,8 +3,10 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/epoll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/timerfd.h>
 #include <sys/types.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -21,6 +23,8 @@ namespace {
 constexpr const char* kSocketSuffix = ".sock";
 constexpr const char* kTemporarySuffix = ".tmp";
 constexpr int kListenBacklog = 16;
+// How long accepting rests when the process has no descriptor left.
+constexpr int kAcceptPauseMs = 100;
 
 // Closes the descriptor when it goes out of scope.
 class ScopedFd {
@@ -87,6 +91,24 @@ bool Send(int fd, const std::vector<std::uint8_t>& frame, const Deadline& deadli
     return SendAllBefore(fd, frame.data(), frame.size(), deadline);
 }
 
+enum class Receipt { Whole, Waiting, Ended };
+
+// Reads what has come on a non-blocking socket until bytes holds wanted bytes; never more, so
+// nothing beyond the frame is taken. Ended: the peer closed first, or the socket failed.
+Receipt ReceiveAvailable(int fd, std::vector<std::uint8_t>& bytes, std::size_t wanted) {
+    while (bytes.size() < wanted) {
+        const std::size_t had = bytes.size();
+        bytes.resize(wanted);
+        const ssize_t count = ::recv(fd, bytes.data() + had, wanted - had, MSG_DONTWAIT);
+        bytes.resize(had + static_cast<std::size_t>(count > 0 ? count : 0));
+        if (count > 0) continue;
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return Receipt::Waiting;
+        return Receipt::Ended;
+    }
+    return Receipt::Whole;
+}
+
 }  // namespace
 
 LocalSocketBus::~LocalSocketBus() {
@@ -99,7 +121,11 @@ int LocalSocketBus::Open(const std::string& directory) {
     if (directoryStatus != 0) return directoryStatus;
 
     ScopedFd listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-    if (listener.Get() < 0) return 5;
+    // One descriptor stands for everything the owner must watch: the listening socket, every
+    // connection being read, and a timer for their deadlines.
+    ScopedFd watchSet(::epoll_create1(EPOLL_CLOEXEC));
+    ScopedFd timer(::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC));
+    if (listener.Get() < 0 || watchSet.Get() < 0 || timer.Get() < 0) return 5;
     // Process id and descriptor make the name unique among the live windows.
     const std::string stem =
         directory + "/" + std::to_string(::getpid()) + "-" + std::to_string(listener.Get());
@@ -121,84 +147,217 @@ int LocalSocketBus::Open(const std::string& directory) {
     directory_ = directory;
     address_ = final;
     listenFd_ = listener.Release();
+    watchFd_ = watchSet.Release();
+    timerFd_ = timer.Release();
+    if (!Watch(timerFd_)) {
+        Close();
+        return 5;
+    }
+    WatchListener(true);
     RemoveLeftoverTemporaries();
     return 0;
 }
 
 void LocalSocketBus::Close() {
     if (listenFd_ < 0) return;
+    for (Connection& connection : connections_) ::close(connection.fd);
+    connections_.clear();
     ::unlink(address_.c_str());
     ::close(listenFd_);
-    listenFd_ = -1;
+    ::close(watchFd_);
+    ::close(timerFd_);
+    listenFd_ = watchFd_ = timerFd_ = -1;
+    listenerWatched_ = false;
+    acceptPause_.reset();
     address_.clear();
     directory_.clear();
 }
 
 void LocalSocketBus::ProcessPending() {
+    if (!IsOpen()) return;
     ++nesting_;
-    // One budget for every request read in this call, so clients that connect and stay silent
-    // hold the caller for one time-out at most.
-    const Deadline deadline(timeoutMs_);
-    for (int handled = 0; handled < kMaxRequestsPerCall && listenFd_ >= 0; ++handled) {
-        const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (fd < 0) {
-            if (errno == EINTR || errno == ECONNABORTED) continue;
-            break;  // nothing more waiting, or no descriptors left: the caller comes back
-        }
-        ScopedFd connection(fd);
-        if (PeerIsThisUser(fd)) AnswerRequest(fd, deadline);
-        if (deadline.Passed()) break;
-    }
+    // Clears the timer's readiness; which deadlines have passed is looked at below.
+    std::uint64_t expirations = 0;
+    const ssize_t cleared = ::read(timerFd_, &expirations, sizeof expirations);
+    static_cast<void>(cleared);
+    AcceptWaiting();
+    ServeConnections();
+    DropExpired();
+    ArmTimer();
     --nesting_;
 }
 
-void LocalSocketBus::AnswerRequest(int connection, const Deadline& deadline) {
-    std::uint8_t headerBytes[bus::kHeaderSize];
-    if (!ReceiveExactBefore(connection, headerBytes, sizeof headerBytes, deadline)) return;
+void LocalSocketBus::AcceptWaiting() {
+    if (acceptPause_ && !acceptPause_->Passed()) return;
+    acceptPause_.reset();
+    for (int accepted = 0;
+         accepted < kMaxAcceptsPerCall && connections_.size() < kMaxConnections;) {
+        const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED) continue;
+            // Without a descriptor the caller stays queued and the socket readable; resting a
+            // moment keeps the event loop from spinning on it.
+            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM)
+                acceptPause_.emplace(kAcceptPauseMs);
+            break;
+        }
+        ++accepted;
+        if (!PeerIsThisUser(fd) || !Watch(fd)) {
+            ::close(fd);
+            continue;
+        }
+        connections_.push_back(Connection{fd, Deadline(timeoutMs_), {}});
+    }
+    // A full list, or a rest, leaves waiting callers in the queue without waking the loop.
+    WatchListener(!acceptPause_ && connections_.size() < kMaxConnections);
+}
+
+void LocalSocketBus::ServeConnections() {
+    // The handler may serve the bus again (a send it makes answers requests while it waits), so
+    // each connection leaves the list while it is served and is looked up afresh.
+    std::vector<int> fds;
+    for (const Connection& connection : connections_) fds.push_back(connection.fd);
+    for (const int fd : fds) {
+        const auto found = std::find_if(connections_.begin(), connections_.end(),
+                                        [fd](const Connection& c) { return c.fd == fd; });
+        if (found == connections_.end()) continue;
+        Connection connection = std::move(*found);
+        connections_.erase(found);
+        if (ContinueRequest(connection)) {
+            CloseConnection(connection);
+        } else {
+            connections_.push_back(std::move(connection));
+        }
+    }
+}
+
+bool LocalSocketBus::ContinueRequest(Connection& connection) {
+    switch (ReceiveAvailable(connection.fd, connection.bytes, bus::kHeaderSize)) {
+        case Receipt::Waiting:
+            return false;
+        case Receipt::Ended:
+            return true;
+        case Receipt::Whole:
+            break;
+    }
+    const Deadline replyDeadline(timeoutMs_);
     bus::FrameHeader header;
-    switch (bus::DecodeFrameHeader(headerBytes, header)) {
+    switch (bus::DecodeFrameHeader(connection.bytes.data(), header)) {
         case bus::HeaderCheck::Ok:
             break;
         case bus::HeaderCheck::BadMagic:
-            Send(connection, bus::EncodeRefused(bus::RefusalReason::Malformed), deadline);
-            return;
+            Send(connection.fd, bus::EncodeRefused(bus::RefusalReason::Malformed), replyDeadline);
+            return true;
         case bus::HeaderCheck::BadVersion:
-            Send(connection, bus::EncodeRefused(bus::RefusalReason::Unsupported), deadline);
-            return;
+            Send(connection.fd, bus::EncodeRefused(bus::RefusalReason::Unsupported), replyDeadline);
+            return true;
         case bus::HeaderCheck::TooLarge:
             // Refused before a byte of the payload is read.
-            Send(connection, bus::EncodeRefused(bus::RefusalReason::TooLarge), deadline);
-            return;
+            Send(connection.fd, bus::EncodeRefused(bus::RefusalReason::TooLarge), replyDeadline);
+            return true;
     }
 
     const auto kind = static_cast<bus::FrameKind>(header.kind);
     if (kind == bus::FrameKind::TitleRequest) {
-        Send(connection,
+        Send(connection.fd,
              header.length == 0 ? bus::EncodeTitleReply(title_)
                                 : bus::EncodeRefused(bus::RefusalReason::Malformed),
-             deadline);
-        return;
+             replyDeadline);
+        return true;
     }
     if (kind != bus::FrameKind::CopyDataRequest) {
-        Send(connection, bus::EncodeRefused(bus::RefusalReason::Unsupported), deadline);
-        return;
+        Send(connection.fd, bus::EncodeRefused(bus::RefusalReason::Unsupported), replyDeadline);
+        return true;
     }
 
-    std::vector<std::uint8_t> payload(header.length);
-    if (!ReceiveExactBefore(connection, payload.data(), payload.size(), deadline)) return;
+    switch (ReceiveAvailable(connection.fd, connection.bytes, bus::kHeaderSize + header.length)) {
+        case Receipt::Waiting:
+            return false;
+        case Receipt::Ended:
+            return true;
+        case Receipt::Whole:
+            break;
+    }
+    const std::vector<std::uint8_t> payload(connection.bytes.begin() + bus::kHeaderSize,
+                                            connection.bytes.end());
     std::uint32_t value = 0;
     const std::uint8_t* block = nullptr;
     std::size_t size = 0;
     if (!bus::DecodeCopyDataRequest(payload, value, block, size)) {
-        Send(connection, bus::EncodeRefused(bus::RefusalReason::Malformed), deadline);
-        return;
+        Send(connection.fd, bus::EncodeRefused(bus::RefusalReason::Malformed), replyDeadline);
+        return true;
     }
+    Answer(connection, value, block, size);
+    return true;
+}
+
+void LocalSocketBus::Answer(Connection& connection, std::uint32_t value, const std::uint8_t* block,
+                            std::size_t size) {
+    // Nothing more is read from this caller; bytes it sends beyond the request must not keep
+    // the watch set readable while the handler runs.
+    Unwatch(connection.fd);
     // A copy: the handler may replace itself while it runs.
     const CopyDataHandler handler = handler_;
     const std::int32_t result = handler ? handler(value, block, size) : 0;
-    // The handler may have shown a message for longer than the sender waits; the answer then
-    // finds nobody and is dropped.
-    Send(connection, bus::EncodeCopyDataReply(result), Deadline(timeoutMs_));
+    Send(connection.fd, bus::EncodeCopyDataReply(result), Deadline(timeoutMs_));
+}
+
+void LocalSocketBus::DropExpired() {
+    for (auto it = connections_.begin(); it != connections_.end();) {
+        if (it->deadline.Passed()) {
+            CloseConnection(*it);
+            it = connections_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    WatchListener(!acceptPause_ && connections_.size() < kMaxConnections);
+}
+
+bool LocalSocketBus::Watch(int fd) {
+    epoll_event event{};
+    event.events = EPOLLIN;
+    event.data.fd = fd;
+    return ::epoll_ctl(watchFd_, EPOLL_CTL_ADD, fd, &event) == 0;
+}
+
+void LocalSocketBus::Unwatch(int fd) {
+    ::epoll_ctl(watchFd_, EPOLL_CTL_DEL, fd, nullptr);
+}
+
+void LocalSocketBus::WatchListener(bool watch) {
+    if (watch == listenerWatched_ || listenFd_ < 0) return;
+    if (watch) {
+        listenerWatched_ = Watch(listenFd_);
+    } else {
+        Unwatch(listenFd_);
+        listenerWatched_ = false;
+    }
+}
+
+void LocalSocketBus::ArmTimer() {
+    if (timerFd_ < 0) return;
+    int nextMs = -1;
+    const auto consider = [&nextMs](const Deadline& deadline) {
+        const int remaining = deadline.RemainingMs();
+        if (nextMs < 0 || remaining < nextMs) nextMs = remaining;
+    };
+    for (const Connection& connection : connections_) consider(connection.deadline);
+    if (acceptPause_) consider(*acceptPause_);
+    itimerspec when{};
+    if (nextMs >= 0) {
+        // A zero time would stop the timer; a deadline just passed fires at once instead.
+        const int ms = std::max(nextMs, 1);
+        when.it_value.tv_sec = ms / 1000;
+        when.it_value.tv_nsec = static_cast<long>(ms % 1000) * 1000000L;
+    }
+    ::timerfd_settime(timerFd_, 0, &when, nullptr);
+}
+
+void LocalSocketBus::CloseConnection(Connection& connection) {
+    Unwatch(connection.fd);
+    ::close(connection.fd);
+    connection.fd = -1;
 }
 
 LocalSocketBus::Outcome LocalSocketBus::Transact(const std::string& address,
@@ -220,7 +379,7 @@ LocalSocketBus::Outcome LocalSocketBus::Transact(const std::string& address,
     if (!Send(connection.Get(), request, deadline)) return Outcome::Failed;
 
     // While waiting, keep answering: the partner may ask this window something before it answers.
-    const WhileWaiting serveOwnRequests{listenFd_, [this] { ProcessPending(); }};
+    const WhileWaiting serveOwnRequests{watchFd_, [this] { ProcessPending(); }};
     const WhileWaiting* whileWaiting = nesting_ < 2 ? &serveOwnRequests : nullptr;
     std::uint8_t headerBytes[bus::kHeaderSize];
     if (!ReceiveExactBefore(connection.Get(), headerBytes, sizeof headerBytes, deadline,

@@ -71,11 +71,6 @@ int main(int argc, char* argv[]) {
     PosixSerialDevice probeDevice;
     dialog.SetSerialPortHelpers(SerialPortHelpers{&deviceLister, &probeDevice});
     controller.SetMainView(&dialog);
-    // The exchange with the station-database program; without a usable bus directory the
-    // program runs on and only the exchange is missing.
-    QtCopyDataBus exchange(window, dialog);
-    exchange.Open();
-    dialog.SetCopyDataBus(&exchange.Bus());
 
     // Settings and stations first: the COM-port question, and a station file that cannot be
     // read, are answered before the main window is there.
@@ -97,6 +92,13 @@ int main(int argc, char* argv[]) {
     }
     dialog.OnInitDialog();
     window.repaint();
+    // The exchange with the station-database program takes part only now that start-up is done:
+    // a message taken earlier would be undone by the settings loaded, and the partner finds this
+    // window by the title the first alive check gives it. Without a usable bus directory the
+    // program runs on and only the exchange is missing.
+    QtCopyDataBus exchange(window, dialog);
+    exchange.Open();
+    dialog.SetCopyDataBus(&exchange.Bus());
     ScheduleScreenshotFromEnvironment(window);
     if (!window.Ended()) {
         QApplication::exec();

@@ -31,6 +31,7 @@
 
 #include "link/filter_table.h"
 #include "platform/qt/display_controls.h"
+#include "platform/qt/empty_window_title.h"
 #include "platform/qt/repeat_button.h"
 #include "ui/main_dialog.h"
 #include "ui/main_window_radio_groups.h"
@@ -133,7 +134,9 @@ MainWindow::MainWindow(QWidget* parent)
     : QDialog(parent), QtDialogWindowBase<MainWindowSurface>(static_cast<QWidget&>(*this)) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("ZORIVAN"));
+    // No title until the first alive check gives one: the partner program finds this window
+    // by its title, and must not before the program has started.
+    KeepEmptyTitleEmpty(*this);
     // A latched push button (mode, AGC, filter, continuous tuning) must read as down at a
     // glance; the style's own shade of grey barely differs from a raised one.
     setStyleSheet(

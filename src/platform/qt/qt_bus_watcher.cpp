@@ -11,6 +11,12 @@ QtBusWatcher::QtBusWatcher(LocalSocketBus& bus, QWidget& window) : bus_(bus) {
             [this](const QString& title) { bus_.SetTitle(title.toStdString()); });
     if (bus_.IsOpen()) {
         notifier_ = new QSocketNotifier(bus_.Fd(), QSocketNotifier::Read, this);
-        connect(notifier_, &QSocketNotifier::activated, this, [this] { bus_.ProcessPending(); });
+        connect(notifier_, &QSocketNotifier::activated, this, [this] {
+            // Should anything the handler does run a nested event loop, the bus is not served
+            // from inside its own handler.
+            notifier_->setEnabled(false);
+            bus_.ProcessPending();
+            notifier_->setEnabled(true);
+        });
     }
 }

@@ -6,9 +6,9 @@ class LocalSocketBus;
 class QSocketNotifier;
 class QWidget;
 
-// Keeps the copy-data bus in step with the Qt event loop: requests waiting on the bus's socket
-// are answered when the loop turns, and the bus tells partners the window's current title (the
-// partner program finds this one by its title).
+// Keeps the copy-data bus in step with the Qt event loop: whenever the bus has work (a caller,
+// bytes of a request, a deadline) the loop lets it go on, and the bus tells partners the window's
+// current title (the partner program finds this one by its title).
 class QtBusWatcher : public QObject {
     Q_OBJECT
 

@@ -121,3 +121,7 @@ int QtHost::RunModal(DialogLogic& logic) {
     logic.OnInitDialog(window);
     return dialog.exec();
 }
+
+void QtHost::Post(std::function<void()> work) {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
+}

@@ -21,6 +21,7 @@ class QtHost : public Host {
     bool GetOpenFileName(const FileDialogOptions& options, std::string& path) override;
     // IDCANCEL for a template it cannot build.
     int RunModal(DialogLogic& dialog) override;
+    void Post(std::function<void()> work) override;
 
   private:
     QWidget* Owner() const;
