@@ -7,10 +7,10 @@ namespace {
 constexpr char32_t kUndefined = U'\uFFFD';
 
 constexpr std::array<char32_t, 32> kHighControlRange = {
-    U'\u20AC', kUndefined, U'\u201A', U'\u0192', U'\u201E', U'\u2026', U'\u2020', U'\u2021',
-    U'\u02C6', U'\u2030', U'\u0160', U'\u2039', U'\u0152', kUndefined, U'\u017D', kUndefined,
-    kUndefined, U'\u2018', U'\u2019', U'\u201C', U'\u201D', U'\u2022', U'\u2013', U'\u2014',
-    U'\u02DC', U'\u2122', U'\u0161', U'\u203A', U'\u0153', kUndefined, U'\u017E', U'\u0178',
+    U'\u20AC',  kUndefined, U'\u201A', U'\u0192', U'\u201E', U'\u2026',  U'\u2020', U'\u2021',
+    U'\u02C6',  U'\u2030',  U'\u0160', U'\u2039', U'\u0152', kUndefined, U'\u017D', kUndefined,
+    kUndefined, U'\u2018',  U'\u2019', U'\u201C', U'\u201D', U'\u2022',  U'\u2013', U'\u2014',
+    U'\u02DC',  U'\u2122',  U'\u0161', U'\u203A', U'\u0153', kUndefined, U'\u017E', U'\u0178',
 };
 
 void AppendUtf8(char32_t codePoint, std::string& utf8) {

@@ -9,7 +9,9 @@
 
 namespace {
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameLetters(std::string_view text, std::string_view lowerName) {
     return text.size() == lowerName.size() &&
@@ -37,8 +39,8 @@ int TakeWeekday(std::string_view& rest) {
 
 // Reads "24Dec" at the front of rest as month * 100 + day and moves past it; 0 if none.
 int TakeDate(std::string_view& rest) {
-    constexpr std::array<std::string_view, 12> kMonths = {
-        "jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
+    constexpr std::array<std::string_view, 12> kMonths = {"jan", "feb", "mar", "apr", "may", "jun",
+                                                          "jul", "aug", "sep", "oct", "nov", "dec"};
     int day = 0;
     std::size_t digits = 0;
     while (digits < rest.size() && digits < 2 && rest[digits] >= '0' && rest[digits] <= '9') {

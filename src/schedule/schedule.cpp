@@ -62,12 +62,13 @@ void Schedule::Index() {
     entries_.shrink_to_fit();
     byFrequency_.resize(entries_.size());
     for (std::size_t index = 0; index < entries_.size(); ++index) byFrequency_[index] = index;
-    std::stable_sort(byFrequency_.begin(), byFrequency_.end(), [this](std::size_t a, std::size_t b) {
-        return entries_[a].frequencyHz < entries_[b].frequencyHz;
-    });
-    irregularCount_ = static_cast<std::size_t>(std::count_if(
-        entries_.begin(), entries_.end(),
-        [](const ScheduleEntry& entry) { return entry.days.IsIrregular(); }));
+    std::stable_sort(byFrequency_.begin(), byFrequency_.end(),
+                     [this](std::size_t a, std::size_t b) {
+                         return entries_[a].frequencyHz < entries_[b].frequencyHz;
+                     });
+    irregularCount_ = static_cast<std::size_t>(
+        std::count_if(entries_.begin(), entries_.end(),
+                      [](const ScheduleEntry& entry) { return entry.days.IsIrregular(); }));
 }
 
 std::vector<const ScheduleEntry*> Schedule::OnAirAt(const UtcTime& time) const {
@@ -89,10 +90,9 @@ std::vector<const ScheduleEntry*> Schedule::OnAirNear(int frequencyHz, int toler
     const std::int64_t tolerance = std::max(toleranceHz, 0);
     const std::int64_t lowest = std::int64_t{frequencyHz} - tolerance;
     const std::int64_t highest = std::int64_t{frequencyHz} + tolerance;
-    auto at = std::partition_point(byFrequency_.begin(), byFrequency_.end(),
-                                   [&](std::size_t index) {
-                                       return entries_[index].frequencyHz < lowest;
-                                   });
+    auto at = std::partition_point(
+        byFrequency_.begin(), byFrequency_.end(),
+        [&](std::size_t index) { return entries_[index].frequencyHz < lowest; });
     for (; at != byFrequency_.end() && entries_[*at].frequencyHz <= highest; ++at) {
         if (entries_[*at].OnAirAt(moment)) onAir.push_back(&entries_[*at]);
     }

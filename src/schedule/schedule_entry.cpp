@@ -12,6 +12,5 @@ bool ScheduleEntry::OnAirAt(const ScheduleMoment& moment) const {
     } else if (minute < stopMinute) {
         beganOn = &moment.yesterday;
     }
-    return beganOn != nullptr && days.Matches(*beganOn) &&
-           InSeason(startDate, stopDate, *beganOn);
+    return beganOn != nullptr && days.Matches(*beganOn) && InSeason(startDate, stopDate, *beganOn);
 }

@@ -14,7 +14,7 @@ struct ScheduleEntry {
     int startMinute = 0;
     int stopMinute = 1440;
     DayRule days;
-    std::string itu;       // country, ITU code
+    std::string itu;  // country, ITU code
     std::string station;
     std::string language;  // "-CW" Morse, "-TS" a time signal
     std::string target;    // target area

@@ -18,8 +18,7 @@ BroadcastDay DayOf(std::chrono::sys_days date) {
 bool MomentOf(const UtcTime& time, ScheduleMoment& moment) {
     // Checked before the conversions, which would wrap an out-of-range int into a valid one.
     if (time.year < 1 || time.year > 9999 || time.month < 1 || time.month > 12 || time.day < 1 ||
-        time.day > 31 || time.hour < 0 || time.hour > 23 || time.minute < 0 ||
-        time.minute > 59) {
+        time.day > 31 || time.hour < 0 || time.hour > 23 || time.minute < 0 || time.minute > 59) {
         return false;
     }
     const std::chrono::year_month_day date{std::chrono::year{time.year},

@@ -36,9 +36,9 @@ private:
 
     std::vector<ScheduleEntry>& entries_;
     std::vector<SkippedRow>& skipped_;
-    ScheduleEntry entry_;       // the row being read
-    std::string partial_;       // the start of a line cut by the end of a piece
+    ScheduleEntry entry_;  // the row being read
+    std::string partial_;  // the start of a line cut by the end of a piece
     bool partialTooLong_ = false;
-    bool afterCr_ = false;      // the last piece ended with CR: a leading LF ends nothing
+    bool afterCr_ = false;  // the last piece ended with CR: a leading LF ends nothing
     std::int64_t lineNumber_ = 0;
 };

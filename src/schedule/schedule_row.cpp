@@ -24,7 +24,9 @@ Columns SplitColumns(std::string_view line) {
     return columns;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool ReadFrequencyHz(std::string_view text, int& frequencyHz) {
     constexpr int kMaxKhzDigits = 6;

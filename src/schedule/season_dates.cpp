@@ -20,7 +20,9 @@ bool ReadDdmm(std::string_view text, int& ddmm) {
     return true;
 }
 
-int IndexOfDdmm(int ddmm) { return DayIndex(ddmm % 100, ddmm / 100); }
+int IndexOfDdmm(int ddmm) {
+    return DayIndex(ddmm % 100, ddmm / 100);
+}
 
 // Days from `from` forward to `to` around the year, 0..365.
 int DaysForward(int from, int to) {

@@ -18,7 +18,8 @@
 bool ParseStartDate(std::string_view field, int& ddmm);
 
 // Reads a Stop column, which may carry a note in brackets after the date ("2903(?)",
-// "3010[x]"); note gets the bracketed text, brackets included, in UTF-8. False as for ParseStartDate.
+// "3010[x]"); note gets the bracketed text, brackets included, in UTF-8. False as for
+// ParseStartDate.
 bool ParseStopDate(std::string_view field, int& ddmm, std::string& note);
 
 // True when day lies within startDdmm..stopDdmm as read above.

@@ -9,7 +9,9 @@ constexpr int DaysInMonth(int month) {
     return month >= 1 && month <= 12 ? kDays[month - 1] : 0;
 }
 
-constexpr bool IsDayOfYear(int month, int day) { return day >= 1 && day <= DaysInMonth(month); }
+constexpr bool IsDayOfYear(int month, int day) {
+    return day >= 1 && day <= DaysInMonth(month);
+}
 
 // 0 (1 January) .. 365 (31 December) for a real day.
 constexpr int DayIndex(int month, int day) {

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int kMonday = 0, kTuesday = 1, kWednesday = 2, kThursday = 3, kFriday = 4,
-              kSaturday = 5, kSunday = 6;
+constexpr int kMonday = 0, kTuesday = 1, kWednesday = 2, kThursday = 3, kFriday = 4, kSaturday = 5,
+              kSunday = 6;
 
 struct DayRow {
     std::string name;
@@ -52,21 +52,20 @@ struct KindRow {
 
 class DayRuleKind : public testing::TestWithParam<KindRow> {};
 
-TEST_P(DayRuleKind, IsReadAs) { EXPECT_EQ(DayRule::Parse(GetParam().field).GetKind(), GetParam().kind); }
+TEST_P(DayRuleKind, IsReadAs) {
+    EXPECT_EQ(DayRule::Parse(GetParam().field).GetKind(), GetParam().kind);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, DayRuleKind,
-    testing::Values(KindRow{"Blank", "  ", DayRule::Kind::Daily},
-                    KindRow{"Range", "Mo-Fr", DayRule::Kind::Weekdays},
-                    KindRow{"DigitRange", "1-5", DayRule::Kind::Weekdays},
-                    KindRow{"Date", "1Jan", DayRule::Kind::Dates},
-                    KindRow{"Irregular", "irr", DayRule::Kind::Irregular},
-                    KindRow{"Alternating", "alt", DayRule::Kind::Irregular},
-                    KindRow{"Ramadan", "Ram", DayRule::Kind::Irregular},
-                    KindRow{"DigitOutOfWeek", "1280", DayRule::Kind::Irregular},
-                    KindRow{"NoSuchDate", "30Feb", DayRule::Kind::Irregular},
-                    KindRow{"OpenRange", "Mo-", DayRule::Kind::Irregular}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Fields, DayRuleKind,
+                         testing::Values(KindRow{"Blank", "  ", DayRule::Kind::Daily},
+                                         KindRow{"DigitRange", "1-5", DayRule::Kind::Weekdays},
+                                         KindRow{"Alternating", "alt", DayRule::Kind::Irregular},
+                                         KindRow{"Ramadan", "Ram", DayRule::Kind::Irregular},
+                                         KindRow{"DigitOutOfWeek", "1280",
+                                                 DayRule::Kind::Irregular},
+                                         KindRow{"NoSuchDate", "30Feb", DayRule::Kind::Irregular},
+                                         KindRow{"OpenRange", "Mo-", DayRule::Kind::Irregular}),
+                         RowName{});
 
 TEST(DayRule, KeepsItsTextInUtf8) {
     EXPECT_EQ(DayRule::Parse(" f\xEAte ").Text(), "f\xC3\xAAte");

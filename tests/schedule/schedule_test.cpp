@@ -44,8 +44,9 @@ TEST(ScheduleOnAir, DatesAndDaysAreTheDayTheBroadcastBegan) {
 
 TEST(ScheduleOnAir, NearAFrequencyWithinTheToleranceByFrequency) {
     Schedule schedule;
-    schedule.LoadText("6010;0000-2400;;;Above\n5995;0000-2400;;;Below\n6000;0000-2400;;;On\n"
-                      "6000;1000-1100;;;Later\n6005.5;0000-2400;;;Half\n");
+    schedule.LoadText(
+        "6010;0000-2400;;;Above\n5995;0000-2400;;;Below\n6000;0000-2400;;;On\n"
+        "6000;1000-1100;;;Later\n6005.5;0000-2400;;;Half\n");
     const UtcTime time = Utc(2025, 3, 3, 12, 0);
     EXPECT_EQ(Stations(schedule.OnAirNear(6000000, 5500, time)), (Names{"Below", "On", "Half"}));
     EXPECT_EQ(Stations(schedule.OnAirNear(6000000, 0, time)), (Names{"On"}));
@@ -58,12 +59,12 @@ TEST(ScheduleLoad, KeepsGoodRowsCountsBadOnesWithLineNumbersAndIrregulars) {
     Schedule schedule;
     const std::string text = kHeader + "\r\n6000;1200-1300;;;Good\r\n\r\nbad;row\r\n" +
                              "7000;9999-0000\r\n7100;0000-2400;irr;;Sometimes\r\n" +
-                             "9420;0000-2400;;;Espa\xF1" "a \x80";
+                             "9420;0000-2400;;;Espa\xF1ol \x80";
     ASSERT_EQ(schedule.LoadText(text), ScheduleLoadStatus::Loaded);
     ASSERT_EQ(schedule.Entries().size(), 3u);
     EXPECT_EQ(schedule.Entries()[0].line, 2);
     EXPECT_EQ(schedule.Entries()[1].line, 6);
-    EXPECT_EQ(schedule.Entries()[2].station, "Espa\xC3\xB1" "a \xE2\x82\xAC");
+    EXPECT_EQ(schedule.Entries()[2].station, "Espa\xC3\xB1ol \xE2\x82\xAC");
     EXPECT_EQ(schedule.SkippedRows(),
               (std::vector<SkippedRow>{{4, RowProblem::Frequency}, {5, RowProblem::Time}}));
     EXPECT_EQ(schedule.IrregularCount(), 1u);
@@ -73,12 +74,13 @@ TEST(ScheduleLoad, KeepsGoodRowsCountsBadOnesWithLineNumbersAndIrregulars) {
 }
 
 TEST(ScheduleLoad, LineEndsAndPiecesDoNotChangeTheResult) {
-    const std::string rows = "6000;1200-1300;;;A\n" + std::string(9000, 'x') + "\nx\n7000;0000-2400";
+    const std::string rows =
+        "6000;1200-1300;;;A\n" + std::string(9000, 'x') + "\nx\n7000;0000-2400";
     Schedule lf;
     lf.LoadText(rows);
     ASSERT_EQ(lf.Entries().size(), 2u);
-    EXPECT_EQ(lf.SkippedRows(), (std::vector<SkippedRow>{{2, RowProblem::TooLong},
-                                                        {3, RowProblem::Frequency}}));
+    EXPECT_EQ(lf.SkippedRows(),
+              (std::vector<SkippedRow>{{2, RowProblem::TooLong}, {3, RowProblem::Frequency}}));
     for (const std::string& end : {std::string("\r\n"), std::string("\r")}) {
         std::string other = rows;
         for (std::size_t at = other.find('\n'); at != std::string::npos;

@@ -14,4 +14,6 @@ inline UtcTime Utc(int year, int month, int day, int hour, int minute) {
     return time;
 }
 
-inline BroadcastDay Day(int day, int month, int weekday) { return BroadcastDay{month, day, weekday}; }
+inline BroadcastDay Day(int day, int month, int weekday) {
+    return BroadcastDay{month, day, weekday};
+}

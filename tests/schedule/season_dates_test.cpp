@@ -25,23 +25,20 @@ TEST_P(Season, HoldsTheDaysBetweenStartAndStop) {
     EXPECT_EQ(InSeason(row.start, row.stop, Day(row.day, row.month, 0)), row.inSeason);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dates, Season,
-    testing::Values(SeasonRow{"NoDates", 0, 0, 1, 7, true},
-                    SeasonRow{"SummerFirstDay", 3003, 2510, 30, 3, true},
-                    SeasonRow{"SummerLastDay", 3003, 2510, 25, 10, true},
-                    SeasonRow{"SummerDayAfter", 3003, 2510, 26, 10, false},
-                    SeasonRow{"WinterOverNewYear", 2610, 2903, 1, 1, true},
-                    SeasonRow{"WinterFirstDay", 2610, 2903, 26, 10, true},
-                    SeasonRow{"WinterLastDay", 2610, 2903, 29, 3, true},
-                    SeasonRow{"WinterNotInJuly", 2610, 2903, 1, 7, false},
-                    SeasonRow{"StartOnlyLaterInTheYear", 1506, 0, 1, 9, true},
-                    SeasonRow{"StartOnlyNotBefore", 1506, 0, 1, 6, false},
-                    SeasonRow{"StartOnlyOverNewYear", 501, 0, 1, 3, true},
-                    SeasonRow{"StartOnlyNotInTheMonthsBefore", 501, 0, 1, 11, false},
-                    SeasonRow{"StopOnlyBefore", 0, 3103, 1, 1, true},
-                    SeasonRow{"StopOnlyNotAfter", 0, 3103, 1, 4, false}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Dates, Season,
+                         testing::Values(SeasonRow{"NoDates", 0, 0, 1, 7, true},
+                                         SeasonRow{"SummerLastDay", 3003, 2510, 25, 10, true},
+                                         SeasonRow{"SummerDayAfter", 3003, 2510, 26, 10, false},
+                                         SeasonRow{"WinterOverNewYear", 2610, 2903, 1, 1, true},
+                                         SeasonRow{"WinterLastDay", 2610, 2903, 29, 3, true},
+                                         SeasonRow{"WinterNotInJuly", 2610, 2903, 1, 7, false},
+                                         SeasonRow{"StartOnlyNotBefore", 1506, 0, 1, 6, false},
+                                         SeasonRow{"StartOnlyOverNewYear", 501, 0, 1, 3, true},
+                                         SeasonRow{"StartOnlyNotInTheMonthsBefore", 501, 0, 1, 11,
+                                                   false},
+                                         SeasonRow{"StopOnlyBefore", 0, 3103, 1, 1, true},
+                                         SeasonRow{"StopOnlyNotAfter", 0, 3103, 1, 4, false}),
+                         RowName{});
 
 TEST(SeasonDates, ReadsDdmmWithAnOptionalBracketedNoteOnStop) {
     int ddmm = -1;
