@@ -31,6 +31,7 @@ public:
     // Entries whose Days column is not understood and which are taken to run every day.
     std::size_t IrregularCount() const { return irregularCount_; }
 
+    // The pointers of both questions stay valid until the next Load, LoadText or Clear.
     // Entries on air at time, in file order. None for a time that is no real date.
     std::vector<const ScheduleEntry*> OnAirAt(const UtcTime& time) const;
     // Entries on air at time within frequencyHz +/- toleranceHz (both ends included), by
