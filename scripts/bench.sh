@@ -55,7 +55,7 @@ run() {
     "$@" 2>&1 | tee "$out/$name.txt"
 }
 
-for bench in receiver_commands_bench station_list_bench; do
+for bench in receiver_commands_bench station_list_bench schedule_bench; do
     run "$bench" "$build/bench/$bench" --benchmark_counters_tabular=true \
         --benchmark_out="$out/$bench.json" --benchmark_out_format=json "${gbench[@]}"
 done
