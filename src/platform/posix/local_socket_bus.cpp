@@ -15,32 +15,13 @@
 
 #include "platform/posix/bus_directory.h"
 #include "platform/posix/bus_frame.h"
+#include "platform/posix/scoped_fd.h"
 
 namespace {
 
 constexpr const char* kSocketSuffix = ".sock";
 constexpr const char* kTemporarySuffix = ".tmp";
 constexpr int kListenBacklog = 16;
-
-// Closes the descriptor when it goes out of scope.
-class ScopedFd {
-  public:
-    explicit ScopedFd(int fd) : fd_(fd) {}
-    ~ScopedFd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    ScopedFd(const ScopedFd&) = delete;
-    ScopedFd& operator=(const ScopedFd&) = delete;
-    int Get() const { return fd_; }
-    int Release() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-  private:
-    int fd_;
-};
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() &&
