@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr LevelSpec kLevels[] = {
+constexpr LevelEntry kLevels[] = {
     {LevelId::Volume, "AF", rigctl::kLevelAf, true},
     {LevelId::SquelchLevel, "SQL", rigctl::kLevelSquelch, true},
     {LevelId::PassbandShift, "IF", rigctl::kLevelIfShift, true},
@@ -13,30 +13,30 @@ constexpr LevelSpec kLevels[] = {
     {LevelId::Strength, "STRENGTH", rigctl::kLevelStrength, false},
 };
 
-constexpr FunctionSpec kFunctions[] = {
+constexpr FunctionEntry kFunctions[] = {
     {FunctionId::Mute, "MUTE", rigctl::kFuncMute},
     {FunctionId::Squelch, "SQL", rigctl::kFuncSquelch},
 };
 
 }  // namespace
 
-std::span<const LevelSpec> Levels() {
+std::span<const LevelEntry> Levels() {
     return kLevels;
 }
 
-std::span<const FunctionSpec> Functions() {
+std::span<const FunctionEntry> Functions() {
     return kFunctions;
 }
 
-const LevelSpec* FindLevel(std::string_view name) {
-    for (const LevelSpec& level : kLevels) {
+const LevelEntry* FindLevel(std::string_view name) {
+    for (const LevelEntry& level : kLevels) {
         if (name == level.name) return &level;
     }
     return nullptr;
 }
 
-const FunctionSpec* FindFunction(std::string_view name) {
-    for (const FunctionSpec& function : kFunctions) {
+const FunctionEntry* FindFunction(std::string_view name) {
+    for (const FunctionEntry& function : kFunctions) {
         if (name == function.name) return &function;
     }
     return nullptr;
@@ -44,7 +44,7 @@ const FunctionSpec* FindFunction(std::string_view name) {
 
 std::uint64_t LevelMask(bool settableOnly) {
     std::uint64_t mask = 0;
-    for (const LevelSpec& level : kLevels) {
+    for (const LevelEntry& level : kLevels) {
         if (level.settable || !settableOnly) mask |= level.bit;
     }
     return mask;
@@ -52,13 +52,13 @@ std::uint64_t LevelMask(bool settableOnly) {
 
 std::uint64_t FunctionMask() {
     std::uint64_t mask = 0;
-    for (const FunctionSpec& function : kFunctions) mask |= function.bit;
+    for (const FunctionEntry& function : kFunctions) mask |= function.bit;
     return mask;
 }
 
 std::string LevelNames(bool settableOnly) {
     std::string names;
-    for (const LevelSpec& level : kLevels) {
+    for (const LevelEntry& level : kLevels) {
         if (!level.settable && settableOnly) continue;
         if (!names.empty()) names += ' ';
         names += level.name;
@@ -68,7 +68,7 @@ std::string LevelNames(bool settableOnly) {
 
 std::string FunctionNames() {
     std::string names;
-    for (const FunctionSpec& function : kFunctions) {
+    for (const FunctionEntry& function : kFunctions) {
         if (!names.empty()) names += ' ';
         names += function.name;
     }

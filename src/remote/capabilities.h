@@ -10,24 +10,24 @@
 enum class LevelId { Volume, SquelchLevel, PassbandShift, Agc, RawStrength, Strength };
 enum class FunctionId { Mute, Squelch };
 
-struct LevelSpec {
+struct LevelEntry {
     LevelId id;
     const char* name;
     std::uint64_t bit;
     bool settable;
 };
 
-struct FunctionSpec {
+struct FunctionEntry {
     FunctionId id;
     const char* name;
     std::uint64_t bit;
 };
 
-std::span<const LevelSpec> Levels();
-std::span<const FunctionSpec> Functions();
+std::span<const LevelEntry> Levels();
+std::span<const FunctionEntry> Functions();
 // nullptr when this receiver has no such level or function.
-const LevelSpec* FindLevel(std::string_view name);
-const FunctionSpec* FindFunction(std::string_view name);
+const LevelEntry* FindLevel(std::string_view name);
+const FunctionEntry* FindFunction(std::string_view name);
 
 std::uint64_t LevelMask(bool settableOnly);
 std::uint64_t FunctionMask();

@@ -105,7 +105,7 @@ CommandReply SetSplitVfo(const ParsedCommand& command) {
     return split == 0 ? Done() : Failure(Status::NotAvailable);
 }
 
-CommandReply SignalLevel(const LevelSpec& level, const RemoteRadio& radio) {
+CommandReply SignalLevel(const LevelEntry& level, const RemoteRadio& radio) {
     if (!radio.HardwareActive()) return Failure(Status::TimedOut);
     const std::optional<int> meterDb = radio.SignalStrengthDb();
     if (!meterDb) return Failure(Status::NotAvailable);
@@ -116,7 +116,7 @@ CommandReply SignalLevel(const LevelSpec& level, const RemoteRadio& radio) {
 
 CommandReply GetLevel(const ParsedCommand& command, const RemoteRadio& radio) {
     if (Argument(command, 0) == kQuery) return Values({{"", LevelNames(false)}});
-    const LevelSpec* level = FindLevel(Argument(command, 0));
+    const LevelEntry* level = FindLevel(Argument(command, 0));
     if (level == nullptr) return Failure(Status::InvalidArgument);
     std::string value;
     switch (level->id) {
@@ -149,7 +149,7 @@ int LevelArgument(const std::string& token, int maximum) {
 
 CommandReply SetLevel(const ParsedCommand& command, RemoteRadio& radio) {
     if (Argument(command, 0) == kQuery) return Values({{"", LevelNames(true)}});
-    const LevelSpec* level = FindLevel(Argument(command, 0));
+    const LevelEntry* level = FindLevel(Argument(command, 0));
     if (level == nullptr || !level->settable) return Failure(Status::InvalidArgument);
     const std::string value = Argument(command, 1);
     int number = -1;
@@ -180,7 +180,7 @@ CommandReply SetLevel(const ParsedCommand& command, RemoteRadio& radio) {
 
 CommandReply GetFunction(const ParsedCommand& command, const RemoteRadio& radio) {
     if (Argument(command, 0) == kQuery) return Values({{"", FunctionNames()}});
-    const FunctionSpec* function = FindFunction(Argument(command, 0));
+    const FunctionEntry* function = FindFunction(Argument(command, 0));
     if (function == nullptr) return Failure(Status::InvalidArgument);
     const bool on = function->id == FunctionId::Mute ? !radio.VolumeOn() : radio.SquelchOn();
     return Values({{"Func Status", on ? "1" : "0"}});
@@ -188,7 +188,7 @@ CommandReply GetFunction(const ParsedCommand& command, const RemoteRadio& radio)
 
 CommandReply SetFunction(const ParsedCommand& command, RemoteRadio& radio) {
     if (Argument(command, 0) == kQuery) return Values({{"", FunctionNames()}});
-    const FunctionSpec* function = FindFunction(Argument(command, 0));
+    const FunctionEntry* function = FindFunction(Argument(command, 0));
     int status = 0;
     if (function == nullptr || !ParseInteger(Argument(command, 1), status)) {
         return Failure(Status::InvalidArgument);
@@ -214,9 +214,9 @@ CommandReply GetVfoInfo(const RemoteRadio& radio) {
 }  // namespace
 
 CommandReply ExecuteCommand(const ParsedCommand& command, RemoteRadio& radio, ClientState& client) {
-    if (command.spec == nullptr) return Failure(Status::NotAvailable);
+    if (command.entry == nullptr) return Failure(Status::NotAvailable);
     if (!IsOurVfo(command.vfo)) return Failure(Status::NotAvailable);
-    switch (command.spec->id) {
+    switch (command.entry->id) {
         case CommandId::SetFrequency:
             return SetFrequency(command, radio);
         case CommandId::GetFrequency:

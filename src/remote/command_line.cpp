@@ -60,12 +60,12 @@ class Cursor {
 
 void TakeArguments(Cursor& cursor, ParsedCommand& command) {
     Token token = cursor.PeekArgument();
-    if (command.spec->takesVfo && IsVfoToken(token.text)) {
+    if (command.entry->takesVfo && IsVfoToken(token.text)) {
         command.vfo = token.text;
         cursor.Skip(token);
         token = cursor.PeekArgument();
     }
-    while (static_cast<int>(command.arguments.size()) < command.spec->argumentCount &&
+    while (static_cast<int>(command.arguments.size()) < command.entry->argumentCount &&
            !token.text.empty()) {
         command.arguments.emplace_back(token.text);
         cursor.Skip(token);
@@ -95,11 +95,11 @@ ParsedLine ParseCommandLine(std::string_view line) {
         ParsedCommand command;
         if (cursor.Peek() == '\\') {
             cursor.Take();
-            command.spec = FindLongCommand(cursor.TakeWord());
+            command.entry = FindLongCommand(cursor.TakeWord());
         } else {
-            command.spec = FindShortCommand(cursor.Take());
+            command.entry = FindShortCommand(cursor.Take());
         }
-        if (command.spec == nullptr) {
+        if (command.entry == nullptr) {
             parsed.commands.push_back(command);
             break;
         }

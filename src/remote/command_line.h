@@ -7,8 +7,8 @@
 #include "remote/command_table.h"
 
 struct ParsedCommand {
-    const CommandSpec* spec = nullptr;  // nullptr: not a command of this receiver
-    std::string vfo;                    // the VFO token when the client gave one
+    const CommandEntry* entry = nullptr;  // nullptr: not a command of this receiver
+    std::string vfo;                      // the VFO token when the client gave one
     // As many as the command takes, fewer when the line ended early.
     std::vector<std::string> arguments;
 };
@@ -17,7 +17,7 @@ struct ParsedLine {
     // '\0' for plain replies; otherwise the extended response's record separator ('+' gives a
     // line feed, any other prefix character is itself the separator).
     char separator = '\0';
-    // In order. An unknown command ends the line: it is the last entry.
+    // In order. An unknown command ends the line: it comes last.
     std::vector<ParsedCommand> commands;
 };
 

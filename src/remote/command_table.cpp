@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandEntry kCommands[] = {
     {CommandId::SetFrequency, 'F', "set_freq", 1, true},
     {CommandId::GetFrequency, 'f', "get_freq", 0, true},
     {CommandId::SetMode, 'M', "set_mode", 2, true},
@@ -30,17 +30,17 @@ constexpr CommandSpec kCommands[] = {
 
 }  // namespace
 
-const CommandSpec* FindShortCommand(char name) {
+const CommandEntry* FindShortCommand(char name) {
     if (name == '\0') return nullptr;
-    for (const CommandSpec& spec : kCommands) {
-        if (spec.shortName == name) return &spec;
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.shortName == name) return &entry;
     }
     return nullptr;
 }
 
-const CommandSpec* FindLongCommand(std::string_view name) {
-    for (const CommandSpec& spec : kCommands) {
-        if (name == spec.longName) return &spec;
+const CommandEntry* FindLongCommand(std::string_view name) {
+    for (const CommandEntry& entry : kCommands) {
+        if (name == entry.longName) return &entry;
     }
     return nullptr;
 }

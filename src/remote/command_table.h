@@ -29,7 +29,7 @@ enum class CommandId {
     GetLockMode,
 };
 
-struct CommandSpec {
+struct CommandEntry {
     CommandId id;
     char shortName;  // '\0': long name only
     const char* longName;
@@ -39,5 +39,5 @@ struct CommandSpec {
 };
 
 // nullptr when the name is not a command of this receiver.
-const CommandSpec* FindShortCommand(char name);
-const CommandSpec* FindLongCommand(std::string_view name);
+const CommandEntry* FindShortCommand(char name);
+const CommandEntry* FindLongCommand(std::string_view name);

@@ -7,7 +7,7 @@
 
 namespace {
 
-struct ModeSpec {
+struct ModeEntry {
     const char* name;
     std::uint64_t bit;
     // The default passband: the window's default filter for AM, 2400 Hz for the sidebands,
@@ -16,7 +16,7 @@ struct ModeSpec {
 };
 
 // Indexed by the receiver's mode.
-constexpr ModeSpec kModes[kModeCount] = {
+constexpr ModeEntry kModes[kModeCount] = {
     {"AM", rigctl::kModeAm, FilterTable::kDefaultIndex},
     {"USB", rigctl::kModeUsb, 18},  // 2400 Hz
     {"LSB", rigctl::kModeLsb, 18},
@@ -45,14 +45,14 @@ std::uint64_t ModeBit(int mode) {
 
 std::uint64_t AllModesMask() {
     std::uint64_t mask = 0;
-    for (const ModeSpec& mode : kModes) mask |= mode.bit;
+    for (const ModeEntry& mode : kModes) mask |= mode.bit;
     return mask;
 }
 
 std::string ModeNames() {
     std::string names;
     for (int bitIndex = 0; bitIndex < 64; ++bitIndex) {
-        for (const ModeSpec& mode : kModes) {
+        for (const ModeEntry& mode : kModes) {
             if (mode.bit != (std::uint64_t{1} << bitIndex)) continue;
             if (!names.empty()) names += ' ';
             names += mode.name;

@@ -22,7 +22,7 @@ void AppendReply(const ParsedCommand& command, const CommandReply& reply, char s
         for (const ReplyRecord& record : reply.records) out += record.value + '\n';
         return;
     }
-    if (separator == '\0' || command.spec == nullptr) {
+    if (separator == '\0' || command.entry == nullptr) {
         if (reply.status != rigctl::Status::Ok || reply.records.empty()) {
             AppendStatus(reply.status, out);
             return;
@@ -30,7 +30,7 @@ void AppendReply(const ParsedCommand& command, const CommandReply& reply, char s
         for (const ReplyRecord& record : reply.records) out += record.value + '\n';
         return;
     }
-    out += command.spec->longName;
+    out += command.entry->longName;
     out += ':';
     if (!command.vfo.empty()) out += ' ' + command.vfo;
     for (const std::string& argument : command.arguments) out += ' ' + argument;

@@ -11,8 +11,8 @@ namespace {
 
 // "set_freq[VFOA](9580000)": long name, VFO token, arguments; "?" for an unknown command.
 std::string Describe(const ParsedCommand& command) {
-    if (command.spec == nullptr) return "?";
-    std::string text = command.spec->longName;
+    if (command.entry == nullptr) return "?";
+    std::string text = command.entry->longName;
     if (!command.vfo.empty()) text += "[" + command.vfo + "]";
     text += "(";
     for (std::size_t i = 0; i < command.arguments.size(); ++i) {
