@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
-          qt6-base-dev libgl-dev xvfb xauth xdotool imagemagick fonts-dejavu-core)
+          qt6-base-dev libgl-dev xvfb xauth xdotool imagemagick fonts-dejavu-core
+          libhamlib-utils)
 
 missing=()
 for p in "${packages[@]}"; do

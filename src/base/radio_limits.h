@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // The receiver's value ranges and the program's defaults, read by every layer.
 
 // Tuning, Hz. The lower limit is the configurable MinimumFrequency.
@@ -9,6 +11,13 @@ inline constexpr int kDefaultFrequency = 6075000;
 // Speaker volume and line-out level: 0 silent .. 63 loudest.
 inline constexpr int kLowestLevel = 0;
 inline constexpr int kHighestLevel = 63;
+
+// Squelch level on the meter's scale, dB.
+inline constexpr int kSquelchLevelMaxDb = 90;
+
+// Tuning steps in Hz, indexed by TuningStepSize.
+inline constexpr std::array<int, 12> kStepTable = {1,    5,    10,   50,    100,   500,
+                                                   1000, 5000, 9000, 10000, 50000, 100000};
 
 // Passband shift and the CW beat frequency, Hz.
 inline constexpr int kPassbandShiftLimitHz = 1000;

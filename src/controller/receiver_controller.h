@@ -26,9 +26,6 @@ constexpr int kAlivePeriodMs = 3000;
 constexpr int kSignalPeriodMs = 200;
 constexpr int kRepeatDelayMs = 500;
 
-// Step sizes in Hz, indexed by TuningStepSize.
-inline constexpr std::array<int, 12> kStepTable = {1,    5,    10,   50,    100,   500,
-                                                   1000, 5000, 9000, 10000, 50000, 100000};
 
 inline constexpr const char* kTitleActive = "  ZORIVAN  Ten-Tec RX-320 Control Program";
 inline constexpr const char* kTitleNotActive =

@@ -17,6 +17,7 @@
 
 #include "platform/posix/bus_directory.h"
 #include "platform/posix/bus_frame.h"
+#include "platform/posix/scoped_fd.h"
 
 namespace {
 
@@ -25,26 +26,6 @@ constexpr const char* kTemporarySuffix = ".tmp";
 constexpr int kListenBacklog = 16;
 // How long accepting rests when the process has no descriptor left.
 constexpr int kAcceptPauseMs = 100;
-
-// Closes the descriptor when it goes out of scope.
-class ScopedFd {
-  public:
-    explicit ScopedFd(int fd) : fd_(fd) {}
-    ~ScopedFd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    ScopedFd(const ScopedFd&) = delete;
-    ScopedFd& operator=(const ScopedFd&) = delete;
-    int Get() const { return fd_; }
-    int Release() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-  private:
-    int fd_;
-};
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() &&
