@@ -11,7 +11,7 @@
 
 #include "base/minimum_frequency.h"
 #include "fuzz_check.h"
-#include "stations/station_edit_dialog.h"
+#include "stations/commands/station_edit_dialog.h"
 #include "stations/station_list.h"
 #include "support/fake_dialog_window.h"
 #include "support/fake_host.h"

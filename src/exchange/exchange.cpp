@@ -1,6 +1,7 @@
 #include "exchange/exchange.h"
 
 #include "base/program_texts.h"
+#include "base/toolkit.h"
 #include "controller/receiver_controller.h"
 #include "exchange/copy_data_bus.h"
 #include "exchange/exchange_notice.h"
@@ -8,14 +9,15 @@
 #include "exchange/exchange_value.h"
 #include "exchange/partner_title.h"
 #include "stations/name_encoding.h"
-#include "stations/station_commands.h"
-#include "ui/main_dialog.h"
+#include "stations/commands/station_commands.h"
 
-CExchange::CExchange(CReceiverController& controller, Host& host, CMainDialog& dialog,
-                     CStationCommands& commands, CopyDataBus* bus, CExchangeNotice& notice)
+CExchange::CExchange(CReceiverController& controller, Host& host, MainView& view,
+                     StationListView& list, CStationCommands& commands, CopyDataBus* bus,
+                     CExchangeNotice& notice)
     : controller_(controller),
       host_(host),
-      dialog_(dialog),
+      view_(view),
+      list_(list),
       commands_(commands),
       bus_(bus),
       notice_(notice) {}
@@ -75,7 +77,7 @@ void CExchange::TuneOrStore(std::uint32_t format, const std::uint8_t* data, std:
     }
 
     commands_.TuneToStation(station);
-    MainWindowSurface& window = dialog_.Window();
+    StationListView& window = list_;
     const int row = window.FindRow(node);
     if (window.RowCount() > 0) window.SelectRow(row >= 0 ? row : 0);
 }
@@ -93,9 +95,9 @@ void CExchange::StoreStation(std::uint32_t format, const ExchangeBlock& block) {
     if (controller_.AddStation(station, node) != 0) return;
 
     // On top, where the user sees it, even in a sorted list; the next sort puts it in place.
-    dialog_.AddStationRow(node, tuning.displayMHz, station.frequency,
+    view_.AddStationRow(node, tuning.displayMHz, station.frequency,
                           stations.DisplayName(station.name));
-    dialog_.Window().SelectRow(0);
+    list_.SelectRow(0);
     // Mode, AGC, filter and shift at the receiver are already the new station's.
     controller_.SetFrequency(block.frequencyHz);
 }

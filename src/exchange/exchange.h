@@ -7,11 +7,12 @@
 #include "exchange/exchange_block.h"
 
 class CExchangeNotice;
-class CMainDialog;
 class CReceiverController;
 class CStationCommands;
 class CopyDataBus;
 class Host;
+class MainView;
+class StationListView;
 
 inline constexpr const char* kUnknownFormatMessage =
     "Internal error: unknown exchange data format.";
@@ -24,7 +25,7 @@ class CExchange {
   public:
     // None of the arguments is owned. Without a bus no partner can be found. The notices of
     // incoming messages go through notice.
-    CExchange(CReceiverController& controller, Host& host, CMainDialog& dialog,
+    CExchange(CReceiverController& controller, Host& host, MainView& view, StationListView& list,
               CStationCommands& commands, CopyDataBus* bus, CExchangeNotice& notice);
 
     // An incoming message: value, and the size bytes that arrived at data (never read beyond).
@@ -41,7 +42,8 @@ class CExchange {
 
     CReceiverController& controller_;
     Host& host_;
-    CMainDialog& dialog_;
+    MainView& view_;
+    StationListView& list_;
     CStationCommands& commands_;
     CopyDataBus* bus_;
     CExchangeNotice& notice_;

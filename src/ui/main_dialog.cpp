@@ -4,9 +4,9 @@
 
 #include "controller/receiver_controller.h"
 #include "link/filter_table.h"
-#include "stations/list_sorter.h"
-#include "stations/station_commands.h"
-#include "stations/station_file_dialog.h"
+#include "stations/commands/list_sorter.h"
+#include "stations/commands/station_commands.h"
+#include "stations/commands/station_file_dialog.h"
 #include "base/frequency_text.h"
 #include "base/radio_limits.h"
 #include "ui/main_window_radio_groups.h"

@@ -11,11 +11,12 @@ void CMainDialog::SetCopyDataBus(CopyDataBus* bus) {
 // current controller and station commands.
 void CMainDialog::OnZel() {
     if (controller_ == nullptr || stationCommands_ == nullptr) return;
-    CExchange(*controller_, host_, *this, *stationCommands_, copyDataBus_, exchangeNotice_).OnZel();
+    CExchange(*controller_, host_, *this, window_, *stationCommands_, copyDataBus_, exchangeNotice_)
+        .OnZel();
 }
 
 int CMainDialog::OnCopyData(std::uint32_t value, const std::uint8_t* data, std::size_t size) {
     if (controller_ == nullptr || stationCommands_ == nullptr) return 0;
-    return CExchange(*controller_, host_, *this, *stationCommands_, copyDataBus_, exchangeNotice_)
+    return CExchange(*controller_, host_, *this, window_, *stationCommands_, copyDataBus_, exchangeNotice_)
         .OnCopyData(value, data, size);
 }

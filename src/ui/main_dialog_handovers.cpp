@@ -2,7 +2,7 @@
 // for a modified list when the program ends. Each stops continuous tuning first.
 
 #include "controller/receiver_controller.h"
-#include "stations/station_file_dialog.h"
+#include "stations/commands/station_file_dialog.h"
 #include "ui/about_dialog.h"
 #include "ui/main_dialog.h"
 

@@ -1,4 +1,4 @@
-#include "stations/station_commands.h"
+#include "stations/commands/station_commands.h"
 #include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include "controller/receiver_controller.h"
 #include "exchange/exchange_block.h"
 #include "exchange/exchange_value.h"
-#include "stations/station_edit_dialog.h"
+#include "stations/commands/station_edit_dialog.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
 #include "ui/main_window_radio_groups.h"

@@ -1,4 +1,4 @@
-#include "stations/station_edit_dialog.h"
+#include "stations/commands/station_edit_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "stations/station_commands.h"
+#include "stations/commands/station_commands.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
 #include "support/temp_dir.h"

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "stations/station_commands.h"
+#include "stations/commands/station_commands.h"
 #include "stations/station_list.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"

@@ -1,4 +1,4 @@
-#include "stations/station_file_dialog.h"
+#include "stations/commands/station_file_dialog.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "stations/list_sorter.h"
+#include "stations/commands/list_sorter.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,13 +1,11 @@
-#include "stations/station_commands.h"
+#include "stations/commands/station_commands.h"
 
 #include <string>
 
 #include "controller/receiver_controller.h"
-#include "stations/list_sorter.h"
-#include "stations/station_edit_dialog.h"
+#include "stations/commands/list_sorter.h"
+#include "stations/commands/station_edit_dialog.h"
 #include "base/frequency_text.h"
-#include "ui/main_dialog.h"
-#include "ui/main_window_surface.h"
 
 namespace {
 
@@ -33,18 +31,18 @@ bool EditStation(Host& host, const CStationList& stations, StationRecord& statio
 }  // namespace
 
 CStationCommands::CStationCommands(CReceiverController& controller, Host& host,
-                                   MainWindowSurface& window, CMainDialog& dialog)
-    : controller_(controller), host_(host), window_(window), dialog_(dialog) {}
+                                   StationListView& list, MainView& view)
+    : controller_(controller), host_(host), list_(list), view_(view) {}
 
 StationNode CStationCommands::SelectedStationOrMessage(const char* purpose) {
-    const int row = window_.GetSelectedRow();
+    const int row = list_.GetSelectedRow();
     if (row < 0) {
         host_.MessageBox(
             std::string("No station selected !\n(Please select a station to be ") + purpose + ")",
             MessageButtons::Ok, MessageIcon::Exclamation);
         return nullptr;
     }
-    return window_.GetRowData(row);
+    return list_.GetRowData(row);
 }
 
 StationRecord CStationCommands::CurrentTuning(const std::string& name, int& displayMHz) const {
@@ -66,17 +64,17 @@ void CStationCommands::OnTune() {
 void CStationCommands::TuneToStation(const StationRecord& station) {
     controller_.SetFrequency(station.frequency);
     controller_.SetMode(station.mode);
-    dialog_.ShowMode(station.mode);
+    view_.ShowMode(station.mode);
     controller_.SetAgc(station.agc);
-    dialog_.ShowAgc(station.agc);
+    view_.ShowAgc(station.agc);
     controller_.SetFilter(station.filter);
-    dialog_.ShowFilter(station.filter);
+    view_.ShowFilter(station.filter);
     // A station without a shift means the shift off, not a shift of 0 left switched on.
     const int shiftOn = station.passbandShift != 0 ? 1 : 0;
     controller_.SetPassbandShiftOn(shiftOn);
-    dialog_.ShowPassbandShiftOn(shiftOn);
+    view_.ShowPassbandShiftOn(shiftOn);
     controller_.SetPassbandShift(station.passbandShift);
-    dialog_.ShowPassbandShift(station.passbandShift);
+    view_.ShowPassbandShift(station.passbandShift);
 }
 
 void CStationCommands::OnAdd() {
@@ -88,9 +86,9 @@ void CStationCommands::OnAdd() {
     StationNode node = nullptr;
     if (controller_.AddStation(station, node) != 0) return;
     // On top and selected, whatever the sort order: the user sees what was added.
-    window_.InsertRow(0, FrequencyText(station.frequency, displayMHz),
+    list_.InsertRow(0, FrequencyText(station.frequency, displayMHz),
                       stations.DisplayName(station.name), node);
-    window_.SelectRow(0);
+    list_.SelectRow(0);
 }
 
 void CStationCommands::OnUpdate() {
@@ -112,11 +110,11 @@ void CStationCommands::EditSelected(const char* purpose, bool fromReceiver) {
     if (!EditStation(host_, stations, station, displayMHz)) return;
     // The dialog let other messages in: a station from ZELKA may have put a row on top, so the
     // row is looked up again, and a station gone meanwhile is left alone.
-    const int row = window_.FindRow(node);
+    const int row = list_.FindRow(node);
     if (row < 0 || controller_.UpdateStation(node, station) != 0) return;
     // The row keeps its place until the next sort.
-    window_.SetRowText(row, 0, FrequencyText(station.frequency, displayMHz));
-    window_.SetRowText(row, 1, stations.DisplayName(station.name));
+    list_.SetRowText(row, 0, FrequencyText(station.frequency, displayMHz));
+    list_.SetRowText(row, 1, stations.DisplayName(station.name));
 }
 
 void CStationCommands::OnDelete() {
@@ -128,15 +126,15 @@ void CStationCommands::OnDelete() {
         return;
     }
     // The station asked about, wherever the question's time has moved its row (see EditSelected).
-    const int row = window_.FindRow(node);
-    if (row >= 0 && controller_.RemoveStation(node) == 0) window_.DeleteRow(row);
+    const int row = list_.FindRow(node);
+    if (row >= 0 && controller_.RemoveStation(node) == 0) list_.DeleteRow(row);
 }
 
 void CStationCommands::OnHeaderClick(int column) {
     // Always ascending: a second click on the same header does not reverse the order.
     if (column == 0) {
-        CListSorter(window_, 0).Sort(true, CListSorter::kNumber);
+        CListSorter(list_, 0).Sort(true, CListSorter::kNumber);
     } else if (column == 1) {
-        CListSorter(window_, 1).Sort(true, CListSorter::kText);
+        CListSorter(list_, 1).Sort(true, CListSorter::kText);
     }
 }

@@ -5,16 +5,16 @@
 #include "stations/station_record.h"
 
 class CReceiverController;
-class CMainDialog;
 class Host;
-class MainWindowSurface;
+class MainView;
+class StationListView;
 
 // "Tune", "Add", "Upd", "Edit", "Delete" and the header click of the station list view.
 class CStationCommands {
   public:
     // None of the arguments is owned.
-    CStationCommands(CReceiverController& controller, Host& host, MainWindowSurface& window,
-                     CMainDialog& dialog);
+    CStationCommands(CReceiverController& controller, Host& host, StationListView& list,
+                     MainView& view);
 
     void OnTune();
     void OnAdd();
@@ -37,6 +37,6 @@ class CStationCommands {
 
     CReceiverController& controller_;
     Host& host_;
-    MainWindowSurface& window_;
-    CMainDialog& dialog_;
+    StationListView& list_;
+    MainView& view_;
 };
