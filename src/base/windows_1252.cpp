@@ -1,30 +1,21 @@
 #include "base/windows_1252.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
+
+#include "base/utf8.h"
 
 namespace {
 
-constexpr char32_t kUndefined = U'\uFFFD';
-
+// Bytes 0x80 to 0x9F; the undefined ones keep their number.
 constexpr std::array<char32_t, 32> kHighControlRange = {
-    U'\u20AC',  kUndefined, U'\u201A', U'\u0192', U'\u201E', U'\u2026',  U'\u2020', U'\u2021',
-    U'\u02C6',  U'\u2030',  U'\u0160', U'\u2039', U'\u0152', kUndefined, U'\u017D', kUndefined,
-    kUndefined, U'\u2018',  U'\u2019', U'\u201C', U'\u201D', U'\u2022',  U'\u2013', U'\u2014',
-    U'\u02DC',  U'\u2122',  U'\u0161', U'\u203A', U'\u0153', kUndefined, U'\u017E', U'\u0178',
-};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(char32_t codePoint, std::string& utf8) {
-    if (codePoint < 0x80) {
-        utf8 += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        utf8 += static_cast<char>(0xC0 | (codePoint >> 6));
-        utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        // The code page reaches no further than U+FFFD.
-        utf8 += static_cast<char>(0xE0 | (codePoint >> 12));
-        utf8 += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
+bool IsUndefined(unsigned char byte) {
+    return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
 
 }  // namespace
@@ -34,13 +25,20 @@ char32_t Windows1252CodePoint(unsigned char byte) {
     return byte;
 }
 
+int Windows1252ByteOf(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    const auto found = std::find(kHighControlRange.begin(), kHighControlRange.end(), c);
+    if (found == kHighControlRange.end()) return -1;
+    return 0x80 + static_cast<int>(found - kHighControlRange.begin());
+}
+
 void AppendWindows1252AsUtf8(std::string_view text, std::string& utf8) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80) {
             utf8 += c;
         } else {
-            AppendUtf8(Windows1252CodePoint(byte), utf8);
+            AppendUtf8(IsUndefined(byte) ? U'\uFFFD' : Windows1252CodePoint(byte), utf8);
         }
     }
 }

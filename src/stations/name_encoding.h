@@ -3,13 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/utf8.h"
+
 // Station names are kept as the bytes of their file, which may come from a Windows program
 // writing its 8-bit code page, while the screen takes UTF-8.
 enum class NameEncoding { Utf8, Windows1252 };
-
-// True when bytes are well-formed UTF-8 (no overlong forms, surrogates or code points beyond
-// U+10FFFF).
-bool IsValidUtf8(std::string_view bytes);
 
 // The UTF-8 text that shows name. A Windows-1252 name is decoded byte by byte, the five bytes
 // that code page leaves unassigned as the control characters of the same number, so that every
