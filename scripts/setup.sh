@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
           qt6-base-dev libgl-dev xvfb xauth xdotool imagemagick fonts-dejavu-core
-          libhamlib-utils)
+          libhamlib-utils clang-format)
 
 missing=()
 for p in "${packages[@]}"; do
