@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/radio_limits.h"
 #include "link/com_port_map.h"
 
 class ProfileStore;
@@ -16,35 +17,37 @@ struct WindowPlacement {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
-// Everything that survives a restart. Field names are the profile keys.
+// Everything that survives a restart. Field names are the profile keys; profile_keys.cpp lists
+// each key's section, range and load default, and these start values are what an empty profile
+// loads as.
 struct ProfileSettings {
     // "RadioSettings"
-    int Frequency = 6075000;
-    int SteppingSpeed = 0;
-    int TuningStepSize = 7;
-    int Mode = 0;
-    int AGC = 2;
-    int Filter = 28;
-    int PBShiftActive = 0;
-    int PBShift = 0;
-    int DisplaySignalStrength = 1;
-    int SquelchLevel = 0;
-    int UseSquelchLevel = 0;
-    int VolumeLevel = 16;
-    int VolumeOn = 1;
-    int LineLevel = 16;
-    int LineOn = 1;
+    int Frequency = kDefaultFrequency;
+    int SteppingSpeed = kDefaultSteppingSpeed;
+    int TuningStepSize = kDefaultStepIndex;
+    int Mode = kDefaultMode;
+    int AGC = kDefaultAgc;
+    int Filter = kDefaultFilterIndex;
+    int PBShiftActive = kDefaultPassbandShiftActive;
+    int PBShift = kDefaultPassbandShiftHz;
+    int DisplaySignalStrength = kDefaultDisplaySignalStrength;
+    int SquelchLevel = kDefaultSquelchLevelDb;
+    int UseSquelchLevel = kDefaultUseSquelchLevel;
+    int VolumeLevel = kDefaultLevel;
+    int VolumeOn = kDefaultVolumeOn;
+    int LineLevel = kDefaultLevel;
+    int LineOn = kDefaultLineOn;
     std::string StationFile;
     // "Configuration"
-    int ComPort = 1;
-    int CWFrequency = 700;
-    int FrequencyForCorrection = 5000000;
-    int FrequencyForCorrection2 = 15000000;
-    int CorrectionFrequency = 0;
-    int CorrectionFrequency2 = 0;
-    int DisplayMHz = 0;
-    int TuningTimeSlow = 2000;
-    int TuningTimeFast = 500;
+    int ComPort = kDefaultComPort;
+    int CWFrequency = kDefaultCwFrequencyHz;
+    int FrequencyForCorrection = kDefaultCorrectionPoint1Hz;
+    int FrequencyForCorrection2 = kDefaultCorrectionPoint2Hz;
+    int CorrectionFrequency = kDefaultCorrectionHz;
+    int CorrectionFrequency2 = kDefaultCorrectionHz;
+    int DisplayMHz = kDefaultDisplayMHz;
+    int TuningTimeSlow = kDefaultTuningTimeSlowMs;
+    int TuningTimeFast = kDefaultTuningTimeFastMs;
     // "Window"
     WindowPlacement WindowPos;
     // "Ports": where COM1..COM4 lead on this host.
