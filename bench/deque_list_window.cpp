@@ -1,9 +1,9 @@
 #include "deque_list_window.h"
 
-void DequeListWindow::InsertRow(int row, const std::string& frequencyText, const std::string& name,
+void DequeListWindow::InsertRow(int row, const std::string& frequency, const std::string& name,
                                 StationNode node) {
     if (!Valid(row)) row = RowCount();
-    rows_.insert(rows_.begin() + row, Row{frequencyText, name, node});
+    rows_.insert(rows_.begin() + row, Row{frequency, name, node});
 }
 
 void DequeListWindow::SetRowText(int row, int column, const std::string& text) {
