@@ -16,7 +16,7 @@ std::string DequeListWindow::GetRowText(int row, int column) {
 }
 
 StationNode DequeListWindow::GetRowData(int row) {
-    return Valid(row) ? rows_[row].node : nullptr;
+    return Valid(row) ? rows_[row].node : kNoStation;
 }
 
 int DequeListWindow::FindRow(StationNode node) {
