@@ -1,9 +1,9 @@
 #include "deque_list_window.h"
 
-void DequeListWindow::InsertRow(int row, const std::string& frequencyText, const std::string& name,
+void DequeListWindow::InsertRow(int row, const std::string& frequency, const std::string& name,
                                 StationNode node) {
     if (!Valid(row)) row = RowCount();
-    rows_.insert(rows_.begin() + row, Row{frequencyText, name, node});
+    rows_.insert(rows_.begin() + row, Row{frequency, name, node});
 }
 
 void DequeListWindow::SetRowText(int row, int column, const std::string& text) {
@@ -16,7 +16,7 @@ std::string DequeListWindow::GetRowText(int row, int column) {
 }
 
 StationNode DequeListWindow::GetRowData(int row) {
-    return Valid(row) ? rows_[row].node : nullptr;
+    return Valid(row) ? rows_[row].node : kNoStation;
 }
 
 int DequeListWindow::FindRow(StationNode node) {

@@ -32,14 +32,14 @@ std::uint32_t MessageValue(FuzzedDataProvider& input) {
 
 std::set<StationNode> StationNodes(const CStationList& list) {
     std::set<StationNode> nodes;
-    StationNode cursor = nullptr;
-    StationNode node = nullptr;
+    StationNode cursor = kNoStation;
+    StationNode node = kNoStation;
     StationRecord record;
     if (list.GetNext(cursor, node, record) != 0) return nodes;
-    cursor = nullptr;
+    cursor = kNoStation;
     while (list.GetNext(cursor, node, record) == 0) {
         nodes.insert(node);
-        if (cursor == nullptr) break;
+        if (cursor == kNoStation) break;
     }
     return nodes;
 }
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     program.dialog.SetCopyDataBus(&bus);
     const bool withStation = input.ConsumeBool();
     if (withStation) {
-        StationNode node = nullptr;
+        StationNode node = kNoStation;
         ControllerTestAccess::Stations(program.controller).Add(StationRecord("Known", 7100000, 1, 2, 10, 0), node);
     }
     program.dialog.OnInitDialog();

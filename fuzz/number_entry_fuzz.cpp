@@ -93,13 +93,13 @@ void EditStation(FuzzedDataProvider& input) {
 
     // What OK let through goes into the station file and must come back from it unchanged.
     CStationList list;
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     const StationRecord station(dialog.name, dialog.frequency, dialog.modeChoice,
                                 dialog.agcChoice + 1, dialog.filter, dialog.passbandShift);
     FUZZ_CHECK(list.Add(station, node) == 0);
     CStationList reread;
     FUZZ_CHECK(reread.Parse(list.Serialize()) == 0);
-    StationNode cursor = nullptr;
+    StationNode cursor = kNoStation;
     StationRecord back;
     FUZZ_CHECK(reread.GetNext(cursor, node, back) == 0);
     FUZZ_CHECK(back.name == station.name);

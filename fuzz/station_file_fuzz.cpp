@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int result = list.Parse(text);
     FUZZ_CHECK(result == 0 || (result >= 2 && result <= 5));
     FUZZ_CHECK(list.IsModified() == 0);
-    StationNode cursor = nullptr;
-    StationNode node = nullptr;
+    StationNode cursor = kNoStation;
+    StationNode node = kNoStation;
     StationRecord station;
     if (result != 0) {
         FUZZ_CHECK(list.GetNext(cursor, node, station) == 1);
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     if (list.GetNext(cursor, node, station) == 0) {
-        cursor = nullptr;
+        cursor = kNoStation;
         while (list.GetNext(cursor, node, station) == 0) {
             FUZZ_CHECK(InRange(station));
             FUZZ_CHECK(!station.name.empty());
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::string shown = list.DisplayName(station.name);
             FUZZ_CHECK(IsValidUtf8(shown));
             FUZZ_CHECK(list.StoredName(shown) == station.name);
-            if (cursor == nullptr) break;
+            if (cursor == kNoStation) break;
         }
     }
 

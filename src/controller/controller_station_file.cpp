@@ -10,15 +10,15 @@ namespace {
 
 const char* LoadMessage(int code) {
     switch (code) {
-        case 1:
+        case StationLoadResult::kCannotOpen:
             return "Unable to open the station file.";
-        case 2:
+        case StationLoadResult::kReadError:
             return "Error reading the station file.";
-        case 3:
+        case StationLoadResult::kWrongMagic:
             return "Station file has wrong magic number.";
-        case 4:
+        case StationLoadResult::kWrongVersion:
             return "Station file has wrong version number.";
-        case 5:
+        case StationLoadResult::kNoMemory:
             return "Error creating the station list from the station file.";
         default:
             return nullptr;
@@ -27,9 +27,9 @@ const char* LoadMessage(int code) {
 
 const char* SaveMessage(int code) {
     switch (code) {
-        case 1:
+        case StationSaveResult::kCannotCreate:
             return "Unable to open the station file.";
-        case 2:
+        case StationSaveResult::kWriteFailed:
             return "Error writing the station file.";
         default:
             return nullptr;
@@ -87,15 +87,15 @@ int CReceiverController::StationFileCommand(int saveFirst, const std::string& sa
 void CReceiverController::RefreshStationList() {
     if (view_ == nullptr) return;
     view_->DeleteAllStationRows();
-    StationNode cursor = nullptr;
-    StationNode node = nullptr;
+    StationNode cursor = kNoStation;
+    StationNode node = kNoStation;
     StationRecord record;
-    // The cursor comes back null after the last record.
+    // The cursor comes back kNoStation after the last record.
     do {
-        if (stations_.GetNext(cursor, node, record) != 0) break;
+        if (stations_.GetNext(cursor, node, record) != StationWalkResult::kStationRead) break;
         view_->AddStationRow(node, settings_.DisplayMHz, record.frequency,
                              stations_.DisplayName(record.name));
-    } while (cursor != nullptr);
+    } while (cursor != kNoStation);
     view_->SortStationRows();
 }
 
@@ -118,7 +118,7 @@ int CReceiverController::RemoveStation(StationNode node) {
 
 int CReceiverController::LoadStationFile() {
     const int result = stations_.Load(settings_.StationFile);
-    if (result != 0) {
+    if (result != StationLoadResult::kLoaded) {
         ShowStationFileMessage(result, true);
         stations_.Clear();
     }

@@ -63,13 +63,13 @@ void CExchange::TuneOrStore(std::uint32_t format, const std::uint8_t* data, std:
 
     // The newest station on the frequency wins.
     const CStationList& stations = controller_.Stations();
-    StationNode cursor = nullptr;
-    StationNode node = nullptr;
+    StationNode cursor = kNoStation;
+    StationNode node = kNoStation;
     StationRecord station;
     bool found = false;
-    while (!found && stations.GetNext(cursor, node, station) == 0) {
+    while (!found && stations.GetNext(cursor, node, station) == StationWalkResult::kStationRead) {
         found = station.frequency == block.frequencyHz;
-        if (cursor == nullptr) break;
+        if (cursor == kNoStation) break;
     }
     if (!found) {
         StoreStation(format, block);
@@ -91,8 +91,8 @@ void CExchange::StoreStation(std::uint32_t format, const ExchangeBlock& block) {
         NameToDisplay(BuildStationName(format, block.texts), NameEncoding::Utf8);
     const StationRecord station(stations.StoredName(shownName), block.frequencyHz, tuning.mode,
                                 tuning.agc, tuning.filterIndex, tuning.passbandShiftHz);
-    StationNode node = nullptr;
-    if (controller_.AddStation(station, node) != 0) return;
+    StationNode node = kNoStation;
+    if (controller_.AddStation(station, node) != StationAddResult::kAdded) return;
 
     // On top, where the user sees it, even in a sorted list; the next sort puts it in place.
     view_.AddStationRow(node, tuning.displayMHz, station.frequency,

@@ -1,5 +1,6 @@
 #include "stations/station_list.h"
 
+#include <iterator>
 #include <new>
 
 #include "app/atomic_file.h"
@@ -35,96 +36,99 @@ class LineReader {
     std::size_t pos_ = 0;
 };
 
-// The stations of a station file's text, added to list in file order. 0, or the load result.
+// The stations of a station file's text, added to list in file order. A StationLoadResult.
 int ReadStations(const std::string& text, CStationList& list) {
     LineReader reader(text);
     std::string line;
     int number = 0;
-    if (!reader.Next(line) || !ReadIntegerPrefix(line, number)) return 2;
-    if (number != kMagicNumber) return 3;
-    if (!reader.Next(line) || !ReadIntegerPrefix(line, number)) return 2;
-    if (number != kFormatVersion) return 4;
+    if (!reader.Next(line) || !ReadIntegerPrefix(line, number)) {
+        return StationLoadResult::kReadError;
+    }
+    if (number != kMagicNumber) return StationLoadResult::kWrongMagic;
+    if (!reader.Next(line) || !ReadIntegerPrefix(line, number)) {
+        return StationLoadResult::kReadError;
+    }
+    if (number != kFormatVersion) return StationLoadResult::kWrongVersion;
 
     StationRecord station;
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     while (reader.Next(line)) {
-        if (!ParseStationLine(line, station)) return 2;
-        if (list.Add(station, node) != 0) return 5;
+        if (!ParseStationLine(line, station)) return StationLoadResult::kReadError;
+        if (list.Add(station, node) != StationAddResult::kAdded) {
+            return StationLoadResult::kNoMemory;
+        }
     }
-    return 0;
-}
-
-void CopyValuesOut(const StationRecord& node, StationRecord& record) {
-    record = node;
-    record.prev = nullptr;
-    record.next = nullptr;
+    return StationLoadResult::kLoaded;
 }
 
 }  // namespace
 
-CStationList::~CStationList() {
-    Clear();
+CStationList::Entries::iterator CStationList::Find(StationNode node) {
+    const auto found = index_.find(node);
+    return found != index_.end() ? found->second : entries_.end();
+}
+
+CStationList::Entries::const_iterator CStationList::Find(StationNode node) const {
+    const auto found = index_.find(node);
+    return found != index_.end() ? Entries::const_iterator(found->second) : entries_.end();
 }
 
 int CStationList::Add(const StationRecord& record, StationNode& node) {
-    StationRecord* created = nullptr;
+    const auto created = static_cast<StationNode>(lastNode_ + 1);
     try {
-        created = new (std::nothrow) StationRecord(record);
+        entries_.push_front(Entry{created, record});
     } catch (const std::bad_alloc&) {
-        // The name's copy may fail even when the node itself was allocated.
-        created = nullptr;
+        return StationAddResult::kNoMemory;
     }
-    if (created == nullptr) return 1;
-    created->next = head_;
-    if (head_ != nullptr) head_->prev = created;
-    head_ = created;
+    try {
+        index_.emplace(created, entries_.begin());
+    } catch (const std::bad_alloc&) {
+        entries_.pop_front();
+        return StationAddResult::kNoMemory;
+    }
+    lastNode_ += 1;
     node = created;
     modified_ = 1;
-    return 0;
+    return StationAddResult::kAdded;
 }
 
 int CStationList::Update(StationNode node, const StationRecord& record) {
-    if (node == nullptr) return 1;
-    *node = record;  // copies the values; the links stay
+    const auto at = Find(node);
+    if (at == entries_.end()) return StationNodeResult::kNoSuchNode;
+    at->record = record;
     modified_ = 1;
-    return 0;
+    return StationNodeResult::kDone;
 }
 
 int CStationList::Remove(StationNode node) {
-    if (node == nullptr) return 1;
-    if (node->prev != nullptr) {
-        node->prev->next = node->next;
-    } else {
-        head_ = node->next;
-    }
-    if (node->next != nullptr) node->next->prev = node->prev;
-    delete node;
+    const auto at = Find(node);
+    if (at == entries_.end()) return StationNodeResult::kNoSuchNode;
+    index_.erase(node);
+    entries_.erase(at);
     modified_ = 1;
-    return 0;
+    return StationNodeResult::kDone;
 }
 
 int CStationList::Get(StationNode node, StationRecord& record) const {
-    if (node == nullptr) return 1;
-    CopyValuesOut(*node, record);
-    return 0;
+    const auto at = Find(node);
+    if (at == entries_.end()) return StationNodeResult::kNoSuchNode;
+    record = at->record;
+    return StationNodeResult::kDone;
 }
 
 int CStationList::GetNext(StationNode& cursor, StationNode& node, StationRecord& record) const {
-    StationRecord* at = cursor != nullptr ? cursor : head_;
-    if (at == nullptr) return 1;
-    CopyValuesOut(*at, record);
-    node = at;
-    cursor = at->next;
-    return 0;
+    const auto at = cursor == kNoStation ? entries_.begin() : Find(cursor);
+    if (at == entries_.end()) return StationWalkResult::kNothingToRead;
+    record = at->record;
+    node = at->node;
+    const auto older = std::next(at);
+    cursor = older != entries_.end() ? older->node : kNoStation;
+    return StationWalkResult::kStationRead;
 }
 
 int CStationList::Clear() {
-    // A loop, not a recursive destructor chain: a list may hold any number of stations.
-    while (head_ != nullptr) {
-        StationRecord* older = head_->next;
-        delete head_;
-        head_ = older;
-    }
+    index_.clear();
+    entries_.clear();
     modified_ = 0;
     namesEncoding_ = NameEncoding::Utf8;
     return 0;
@@ -140,18 +144,18 @@ std::string CStationList::StoredName(const std::string& displayText) const {
 
 int CStationList::Parse(const std::string& text) {
     Clear();
-    int result = 5;
+    int result = StationLoadResult::kNoMemory;
     try {
         result = ReadStations(text, *this);
     } catch (const std::bad_alloc&) {
         // A line too big for the memory left fails like a record that cannot be made.
     }
-    if (result != 0) {
+    if (result != StationLoadResult::kLoaded) {
         // No half-read list survives a failed load.
         Clear();
     }
-    for (const StationRecord* at = head_; at != nullptr; at = at->next) {
-        if (!IsValidUtf8(at->name)) {
+    for (const Entry& entry : entries_) {
+        if (!IsValidUtf8(entry.record.name)) {
             namesEncoding_ = NameEncoding::Windows1252;
             break;
         }
@@ -163,16 +167,21 @@ int CStationList::Parse(const std::string& text) {
 int CStationList::Load(const std::string& path) {
     Clear();
     std::string text;
-    const int result = ReadFileContents(path, text);
-    if (result != 0) return result;
-    return Parse(text);
+    switch (ReadFileContents(path, text)) {
+        case 0:
+            return Parse(text);
+        case 1:
+            return StationLoadResult::kCannotOpen;
+        default:
+            return StationLoadResult::kReadError;
+    }
 }
 
 std::string CStationList::Serialize() const {
     std::string text =
         std::to_string(kMagicNumber) + kLineEnd + std::to_string(kFormatVersion) + kLineEnd;
-    for (const StationRecord* at = head_; at != nullptr; at = at->next) {
-        text += FormatStationLine(*at);
+    for (const Entry& entry : entries_) {
+        text += FormatStationLine(entry.record);
         text += kLineEnd;
     }
     return text;
@@ -183,9 +192,15 @@ int CStationList::Save(const std::string& path) {
     try {
         text = Serialize();
     } catch (const std::bad_alloc&) {
-        return 2;
+        return StationSaveResult::kWriteFailed;
     }
-    const int result = ReplaceFileContents(path, text);
-    if (result == 0) modified_ = 0;
-    return result;
+    switch (ReplaceFileContents(path, text)) {
+        case 0:
+            modified_ = 0;
+            return StationSaveResult::kSaved;
+        case 1:
+            return StationSaveResult::kCannotCreate;
+        default:
+            return StationSaveResult::kWriteFailed;
+    }
 }

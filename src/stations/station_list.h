@@ -1,35 +1,42 @@
 #pragma once
 
+#include <cstdint>
+#include <list>
 #include <string>
+#include <unordered_map>
 
+#include "base/station_node.h"
 #include "stations/name_encoding.h"
+#include "stations/station_list_results.h"
 #include "stations/station_record.h"
 
-// The user's stations, newest first, with a flag for changes not yet saved. Owns its records.
-// Results: 0 success, otherwise the code named.
+// The user's stations, newest first, with a flag for changes not yet saved. Each station keeps
+// its node from Add to Remove, Clear or a load, whatever happens to the others; a node is never
+// handed out twice by one list, so a forgotten one is refused rather than taken for another
+// station. Results are the constants of station_list_results.h.
 class CStationList {
-public:
+  public:
     CStationList() = default;
-    virtual ~CStationList();
     CStationList(const CStationList&) = delete;
     CStationList& operator=(const CStationList&) = delete;
 
-    // Copies the values into a new front record. 1 when there is no memory (list unchanged).
+    // Copies the values into a new front station and reports its node. StationAddResult.
     int Add(const StationRecord& record, StationNode& node);
-    // 1 when node is null.
+    // Update, Remove and Get: StationNodeResult, kNoSuchNode changing nothing.
     int Update(StationNode node, const StationRecord& record);
     int Remove(StationNode node);
     int Get(StationNode node, StationRecord& record) const;
-    // Walk from the front: a null cursor starts there. 1 when the cursor is null and the list is
-    // empty; otherwise copies the record at the cursor, reports its node and advances the cursor.
+    // Walk from the front: kNoStation as cursor starts there. Copies the station at the cursor,
+    // reports its node and moves the cursor on, to kNoStation after the last. StationWalkResult.
     int GetNext(StationNode& cursor, StationNode& node, StationRecord& record) const;
+    // Always 0.
     int Clear();
     int IsModified() const { return modified_; }
 
-    // 0 loaded; 1 cannot open; 2 read error or malformed; 3 wrong magic; 4 wrong version;
-    // 5 no memory. Replaces the list; on failure the caller clears it.
+    // Replaces the list by the stations of the file; on failure the caller clears it.
+    // StationLoadResult.
     int Load(const std::string& path);
-    // 0 saved; 1 cannot create; 2 write failed. The previous file survives a failed save.
+    // StationSaveResult. The previous file survives a failed save.
     int Save(const std::string& path);
 
     // Names keep the bytes of their file. A file with any name that is not valid UTF-8 was
@@ -42,11 +49,24 @@ public:
 
     // Station-file text of the whole list (header and one line per record, CR LF).
     std::string Serialize() const;
-    // Loads from text in memory; same results as Load but never 1.
+    // Loads from text in memory; same results as Load but never kCannotOpen.
     int Parse(const std::string& text);
 
-private:
+  private:
+    struct Entry {
+        StationNode node;
+        StationRecord record;
+    };
+    // A list, so that adding or removing one station moves no other.
+    using Entries = std::list<Entry>;
+
+    // The entry of node; end() when the list does not hold it (kNoStation included).
+    Entries::iterator Find(StationNode node);
+    Entries::const_iterator Find(StationNode node) const;
+
     int modified_ = 0;
     NameEncoding namesEncoding_ = NameEncoding::Utf8;
-    StationRecord* head_ = nullptr;
+    Entries entries_;  // front first
+    std::unordered_map<StationNode, Entries::iterator> index_;
+    std::uintptr_t lastNode_ = 0;  // the node Add handed out last; not reset by Clear
 };

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
-#include "base/station_node.h"
-
-// One station, and at the same time its node in CStationList. Copies handed out by the list
-// have null links; links of records handed in are ignored.
+// One station's values. The list keeps its records in its own entries, so a record carries
+// nothing of its place there.
 class StationRecord {
-public:
+  public:
     StationRecord() = default;
     StationRecord(std::string stationName, int frequencyHz, int stationMode, int stationAgc,
                   int filterIndex, int shiftHz)
@@ -17,23 +16,6 @@ public:
           agc(stationAgc),
           filter(filterIndex),
           passbandShift(shiftHz) {}
-    StationRecord(const StationRecord& other)
-        : name(other.name),
-          frequency(other.frequency),
-          mode(other.mode),
-          agc(other.agc),
-          filter(other.filter),
-          passbandShift(other.passbandShift) {}
-    StationRecord& operator=(const StationRecord& other) {
-        name = other.name;
-        frequency = other.frequency;
-        mode = other.mode;
-        agc = other.agc;
-        filter = other.filter;
-        passbandShift = other.passbandShift;
-        return *this;
-    }
-    virtual ~StationRecord() = default;
 
     std::string name;
     int frequency = 0;      // Hz
@@ -41,6 +23,4 @@ public:
     int agc = 2;            // 1 slow, 2 medium, 3 fast
     int filter = 28;        // FilterTable row
     int passbandShift = 0;  // Hz; 0 means no shift
-    StationRecord* prev = nullptr;  // next newer; null at the front
-    StationRecord* next = nullptr;  // next older; null at the end
 };

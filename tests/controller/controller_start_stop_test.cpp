@@ -34,8 +34,8 @@ TEST_F(ControllerStartStopTest, StartPushesTheStoredStateInOrderAndSendsNothing)
     s.UseSquelchLevel = 1;
     s.SquelchLevel = 30;
     s.StationFile = "/home/op/lists/shortwave.tts";
-    StationNode older = nullptr;
-    StationNode newer = nullptr;
+    StationNode older = kNoStation;
+    StationNode newer = kNoStation;
     ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Older", 6000000, 0, 2, 28, 0), older), 0);
     ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Newer", 9610000, 0, 2, 28, 0), newer), 0);
 

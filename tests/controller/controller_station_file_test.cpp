@@ -26,7 +26,7 @@ class ControllerStationFileTest : public ControllerTest {
   protected:
     void SetUp() override {
         ControllerTest::SetUp();
-        StationNode node = nullptr;
+        StationNode node = kNoStation;
         ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Current", 9610000, 0, 2, 28, 0), node),
                   0);
     }

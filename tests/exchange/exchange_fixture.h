@@ -42,12 +42,12 @@ class ExchangeTest : public ::testing::Test {
                     "\r\n";
         }
         ASSERT_EQ(stations.Parse(file), 0);
-        StationNode cursor = nullptr;
-        StationNode node = nullptr;
+        StationNode cursor = kNoStation;
+        StationNode node = kNoStation;
         StationRecord record;
         while (stations.GetNext(cursor, node, record) == 0) {
             nodes.insert(nodes.begin(), node);
-            if (cursor == nullptr) break;
+            if (cursor == kNoStation) break;
         }
         rig.Start();
         host.messages.clear();

@@ -72,7 +72,7 @@ class ProfileSaver : public Saver {
 class StationFileSaver : public Saver {
   public:
     StationFileSaver() {
-        StationNode node = nullptr;
+        StationNode node = kNoStation;
         for (int i = 0; i < 40; ++i) {
             list_.Add(StationRecord("Station number " + std::to_string(i), 6000000 + 5000 * i, 0,
                                     2, 28, 0),

@@ -75,7 +75,7 @@ class MainWindowTest : public ::testing::Test {
 
     // A station in the list, selected.
     void AddSelectedStation(int frequencyHz) {
-        StationNode node = nullptr;
+        StationNode node = kNoStation;
         ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node),
                   0);
         controller.RefreshStationList();
@@ -228,12 +228,12 @@ TEST_F(MainWindowTest, HoldingUpStepsOnceAtPressAndStopsAtRelease) {
 }
 
 TEST_F(MainWindowTest, FrequencyHeaderClickSortsTheRows) {
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     ControllerTestAccess::Stations(controller).Add(StationRecord("Low", 5000000, 0, 2, 28, 0), node);
     ControllerTestAccess::Stations(controller).Add(StationRecord("High", 9000000, 0, 2, 28, 0), node);
     controller.RefreshStationList();
     // A new station goes to the top, whatever its frequency.
-    window.InsertRow(0, "29000.000", "Highest", nullptr);
+    window.InsertRow(0, "29000.000", "Highest", kNoStation);
 
     emit window.StationList()->header()->sectionClicked(0);
 
@@ -264,7 +264,7 @@ TEST_F(MainWindowTest, DoubleClickBelowTheRowsTunesTheSelectedStation) {
 }
 
 TEST_F(MainWindowTest, AfterADeleteNoStationIsSelected) {
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     for (int frequencyHz : {6000000, 7000000, 8000000}) {
         ControllerTestAccess::Stations(controller).Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node);
     }
@@ -310,16 +310,17 @@ TEST_F(MainWindowTest, CloseBoxRunsTheExitQuestion) {
 }
 
 TEST_F(MainWindowTest, StationRowsKeepTheirRecordAndSelectionThroughAReorder) {
-    StationRecord records[3];
-    for (int i = 0; i < 3; ++i) window.InsertRow(i, std::to_string(i), "n", &records[i]);
+    // The largest node a row can carry comes back whole.
+    const StationNode nodes[3] = {StationNode{1}, StationNode{2}, StationNode{UINTPTR_MAX}};
+    for (int i = 0; i < 3; ++i) window.InsertRow(i, std::to_string(i), "n", nodes[i]);
     window.SelectRow(2);
     window.ReorderRows({2, 0, 1});
 
-    EXPECT_EQ(window.GetRowData(0), &records[2]);
-    EXPECT_EQ(window.GetRowData(1), &records[0]);
+    EXPECT_EQ(window.GetRowData(0), nodes[2]);
+    EXPECT_EQ(window.GetRowData(1), nodes[0]);
     EXPECT_EQ(window.GetSelectedRow(), 0);
     window.ReorderRows({0, 0, 1});  // not a permutation: ignored
-    EXPECT_EQ(window.GetRowData(1), &records[0]);
+    EXPECT_EQ(window.GetRowData(1), nodes[0]);
 }
 
 TEST_F(MainWindowTest, PlacementRoundTripsThroughMoveWindowTo) {

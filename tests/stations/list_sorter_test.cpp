@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "stations/station_record.h"
 #include "support/fake_main_window.h"
 #include "base/frequency_text.h"
 
@@ -18,7 +17,7 @@ class ListSorterTest : public ::testing::Test {
     // One row per text, each in both columns; the row's data tells where it came from.
     void Fill(const Texts& texts) {
         for (std::size_t i = 0; i < texts.size(); ++i) {
-            window.InsertRow(static_cast<int>(i), texts[i], texts[i], &records[i]);
+            window.InsertRow(static_cast<int>(i), texts[i], texts[i], Node(i));
         }
     }
     Texts Column(int column) {
@@ -31,12 +30,13 @@ class ListSorterTest : public ::testing::Test {
     // Where each row came from, by its original position.
     std::vector<int> Origins() {
         std::vector<int> origins;
-        for (const auto& row : window.rows) origins.push_back(static_cast<int>(row.node - records));
+        for (const auto& row : window.rows) origins.push_back(static_cast<int>(row.node) - 1);
         return origins;
     }
+    // The data of the row first put at position.
+    static StationNode Node(std::size_t position) { return static_cast<StationNode>(position + 1); }
 
     FakeMainWindow window;
-    StationRecord records[16];
 };
 
 TEST_F(ListSorterTest, NumbersSortByTheirLeadingValueWithZeroForNone) {
@@ -72,13 +72,13 @@ TEST_F(ListSorterTest, ShorterTextComesBeforeItsLongerForm) {
 }
 
 TEST_F(ListSorterTest, SortingKeepsEachRowWithItsDataAndTheSelection) {
-    window.InsertRow(0, " 9000.000", "B", &records[0]);
-    window.InsertRow(1, " 6000.000", "A", &records[1]);
+    window.InsertRow(0, " 9000.000", "B", Node(0));
+    window.InsertRow(1, " 6000.000", "A", Node(1));
     window.SelectRow(0);
     CListSorter(window, 0).Sort(true, CListSorter::kNumber);
-    EXPECT_EQ(window.rows[0].node, &records[1]);
+    EXPECT_EQ(window.rows[0].node, Node(1));
     EXPECT_EQ(window.rows[0].name, "A");
-    EXPECT_EQ(window.rows[1].node, &records[0]);
+    EXPECT_EQ(window.rows[1].node, Node(0));
     EXPECT_EQ(window.GetSelectedRow(), 1);
 }
 

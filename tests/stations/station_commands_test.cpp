@@ -27,7 +27,7 @@ class StationCommandsTest : public ::testing::Test {
     // fills it: sorted by frequency.
     void Show(const std::vector<StationRecord>& stations) {
         CStationList file;
-        StationNode node = nullptr;
+        StationNode node = kNoStation;
         for (const StationRecord& station : stations) ASSERT_EQ(file.Add(station, node), 0);
         ASSERT_EQ(ControllerTestAccess::Stations(rig.controller).Parse(file.Serialize()), 0);
         rig.controller.RefreshStationList();
@@ -266,11 +266,11 @@ TEST_F(StationCommandsTest, DeleteAnsweredYesRemovesRowAndRecord) {
     commands.OnDelete();
     EXPECT_EQ(Names(), (std::vector<std::string>{"Keep"}));
     EXPECT_EQ(ControllerTestAccess::Stations(rig.controller).IsModified(), 1);
-    StationNode cursor = nullptr, node = nullptr;
+    StationNode cursor = kNoStation, node = kNoStation;
     StationRecord record;
     ASSERT_EQ(ControllerTestAccess::Stations(rig.controller).GetNext(cursor, node, record), 0);
     EXPECT_EQ(record.name, "Keep");
-    EXPECT_EQ(cursor, nullptr);
+    EXPECT_EQ(cursor, kNoStation);
 }
 
 TEST_F(StationCommandsTest, DeleteRemovesTheStationAskedAboutThoughARowArrivedOnTop) {

@@ -33,7 +33,7 @@ class StationFileDialogTest : public ::testing::Test {
     // A list of two stations that has been changed since it was loaded.
     void ModifiedList(const std::string& currentFile) {
         ASSERT_EQ(Stations().Parse("240951\r\n1\r\nOne|6075000|0|2|28|0\r\n"), 0);
-        StationNode node = nullptr;
+        StationNode node = kNoStation;
         ASSERT_EQ(Stations().Add(StationRecord("Two", 7100000, 1, 3, 20, 0), node), 0);
         rig.controller.SetStationFileName(currentFile);
         rig.controller.RefreshStationList();

@@ -30,7 +30,7 @@ class StationFileTest : public ::testing::Test {
     }
 
     void AddStation(const std::string& name, int frequencyHz) {
-        StationNode node = nullptr;
+        StationNode node = kNoStation;
         ASSERT_EQ(list.Add(StationRecord(name, frequencyHz, 1, 3, 12, -200), node), 0);
     }
 

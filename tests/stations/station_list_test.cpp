@@ -24,13 +24,13 @@ struct ThreeStations {
         list.Add(Station("C", 3000000), c);
     }
     CStationList list;
-    StationNode a = nullptr, b = nullptr, c = nullptr;
+    StationNode a = kNoStation, b = kNoStation, c = kNoStation;
 };
 
 TEST(StationList, NewListIsEmptyAndUnmodified) {
     CStationList list;
     EXPECT_EQ(list.IsModified(), 0);
-    StationNode cursor = nullptr, node = nullptr;
+    StationNode cursor = kNoStation, node = kNoStation;
     StationRecord record;
     EXPECT_EQ(list.GetNext(cursor, node, record), 1);
     EXPECT_TRUE(StationLines(list).empty());
@@ -45,44 +45,34 @@ TEST(StationList, AddPutsTheNewestInFrontAndMarksTheListModified) {
     EXPECT_NE(s.b, s.c);
 }
 
-TEST(StationList, AddCopiesTheValuesAndIgnoresTheLinksHandedIn) {
+TEST(StationList, AddCopiesTheValues) {
     CStationList list;
     StationRecord stranger = Station("Stranger");
-    StationRecord bogus;
-    stranger.prev = &bogus;
-    stranger.next = &bogus;
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     ASSERT_EQ(list.Add(stranger, node), 0);
+    EXPECT_NE(node, kNoStation);
     stranger.name = "changed afterwards";
-    EXPECT_EQ(node->prev, nullptr);
-    EXPECT_EQ(node->next, nullptr);
     EXPECT_EQ(StationLines(list), (Lines{"Stranger|6075000|0|2|28|0"}));
 }
 
-TEST(StationList, WalkReportsEachNodeAndHandsOutCopiesWithoutLinks) {
+TEST(StationList, WalkReportsEachNodeFrontFirst) {
     ThreeStations s;
-    StationNode cursor = nullptr, node = nullptr;
+    StationNode cursor = kNoStation, node = kNoStation;
     StationRecord record;
-    record.prev = record.next = s.a;  // must come back cleared
     std::vector<StationNode> nodes;
     do {
         ASSERT_EQ(s.list.GetNext(cursor, node, record), 0);
-        EXPECT_EQ(record.prev, nullptr);
-        EXPECT_EQ(record.next, nullptr);
         nodes.push_back(node);
-    } while (cursor != nullptr);
+    } while (cursor != kNoStation);
     EXPECT_EQ(nodes, (std::vector<StationNode>{s.c, s.b, s.a}));
 }
 
-TEST(StationList, GetCopiesTheValuesOutWithNullLinks) {
+TEST(StationList, GetCopiesTheValuesOut) {
     ThreeStations s;
     StationRecord record;
-    record.prev = s.c;
     ASSERT_EQ(s.list.Get(s.b, record), 0);
     EXPECT_EQ(record.name, "B");
     EXPECT_EQ(record.frequency, 2000000);
-    EXPECT_EQ(record.prev, nullptr);
-    EXPECT_EQ(record.next, nullptr);
 }
 
 TEST(StationList, UpdateKeepsThePlace) {
@@ -96,7 +86,7 @@ TEST(StationList, UpdateMarksModifiedEvenWithTheSameValues) {
     CStationList list;
     ASSERT_EQ(list.Parse("240951\r\n1\r\nX|6075000|0|2|28|0\r\n"), 0);
     ASSERT_EQ(list.IsModified(), 0);
-    StationNode cursor = nullptr, node = nullptr;
+    StationNode cursor = kNoStation, node = kNoStation;
     StationRecord record;
     ASSERT_EQ(list.GetNext(cursor, node, record), 0);
     EXPECT_EQ(list.Update(node, record), 0);
@@ -111,24 +101,22 @@ struct RemoveCase {
 
 class StationRemoveTest : public ::testing::TestWithParam<RemoveCase> {};
 
-TEST_P(StationRemoveTest, RelinksTheNeighbours) {
+TEST_P(StationRemoveTest, LeavesTheOthersWithTheirNodes) {
     ThreeStations s;
-    ASSERT_EQ(s.list.Remove(s.*GetParam().victim), 0);
+    const StationNode victim = s.*GetParam().victim;
+    ASSERT_EQ(s.list.Remove(victim), 0);
     EXPECT_EQ(StationLines(s.list), GetParam().remaining);
     EXPECT_EQ(s.list.IsModified(), 1);
-    // The back links agree with the forward walk.
-    StationNode cursor = nullptr, node = nullptr;
+    // Every other node still leads to its own station; the removed one to none.
     StationRecord record;
-    do {
-        ASSERT_EQ(s.list.GetNext(cursor, node, record), 0);
-    } while (cursor != nullptr);
-    const StationNode last = node;
-    Lines backwards;
-    for (StationNode at = last; at != nullptr; at = at->prev)
-        backwards.insert(backwards.begin(), at->name);
-    Lines forwards;
-    for (const std::string& line : GetParam().remaining) forwards.push_back(line.substr(0, 1));
-    EXPECT_EQ(backwards, forwards);
+    for (const StationNode node : {s.a, s.b, s.c}) {
+        if (node == victim) {
+            EXPECT_EQ(s.list.Get(node, record), 1);
+            continue;
+        }
+        ASSERT_EQ(s.list.Get(node, record), 0);
+        EXPECT_EQ(record.name, node == s.a ? "A" : node == s.b ? "B" : "C");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -141,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(StationList, RemovingTheOnlyStationEmptiesTheList) {
     CStationList list;
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     list.Add(Station("Only"), node);
     ASSERT_EQ(list.Remove(node), 0);
     EXPECT_TRUE(StationLines(list).empty());
@@ -153,10 +141,28 @@ TEST(StationList, NullNodeIsRefusedWithoutChange) {
     ThreeStations s;
     s.list.Clear();
     StationRecord record;
-    EXPECT_EQ(s.list.Update(nullptr, record), 1);
-    EXPECT_EQ(s.list.Remove(nullptr), 1);
-    EXPECT_EQ(s.list.Get(nullptr, record), 1);
+    EXPECT_EQ(s.list.Update(kNoStation, record), 1);
+    EXPECT_EQ(s.list.Remove(kNoStation), 1);
+    EXPECT_EQ(s.list.Get(kNoStation, record), 1);
     EXPECT_EQ(s.list.IsModified(), 0);
+}
+
+// A row left over from a removed station, or from the list before a load, must not reach the
+// station that took its place.
+TEST(StationList, NodesOfGoneStationsAreRefusedAndNeverReused) {
+    ThreeStations s;
+    ASSERT_EQ(s.list.Remove(s.b), 0);
+    StationRecord record;
+    EXPECT_EQ(s.list.Remove(s.b), 1);
+    EXPECT_EQ(s.list.Update(s.b, Station("Ghost")), 1);
+    StationNode cursor = s.b, node = kNoStation;
+    EXPECT_EQ(s.list.GetNext(cursor, node, record), 1);
+
+    s.list.Clear();
+    StationNode fresh = kNoStation;
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(s.list.Add(Station("New"), fresh), 0);
+    for (const StationNode old : {s.a, s.b, s.c}) EXPECT_EQ(s.list.Get(old, record), 1);
+    EXPECT_EQ(StationLines(s.list).size(), 3u);
 }
 
 TEST(StationList, ClearEmptiesTheListAndTheFlag) {
@@ -167,7 +173,7 @@ TEST(StationList, ClearEmptiesTheListAndTheFlag) {
 }
 
 void FillWithHundredThousand(CStationList& list) {
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     for (int i = 0; i < 100000; ++i) ASSERT_EQ(list.Add(Station("S"), node), 0);
 }
 

@@ -26,7 +26,7 @@ class StationNameLineBreakTest : public testing::TestWithParam<NameCase> {
   protected:
     void SetUp() override {
         rig.Start();
-        StationNode node = nullptr;
+        StationNode node = kNoStation;
         ASSERT_EQ(ControllerTestAccess::Stations(rig.controller).Add(StationRecord("Old favourite", 6075000, 0, 2, 28, 0),
                                                 node),
                   0);
@@ -41,14 +41,14 @@ class StationNameLineBreakTest : public testing::TestWithParam<NameCase> {
         CStationList reread;
         if (reread.Load(path) != 0) return -1;
         int count = 0;
-        StationNode cursor = nullptr;
-        StationNode node = nullptr;
+        StationNode cursor = kNoStation;
+        StationNode node = kNoStation;
         StationRecord record;
         if (reread.GetNext(cursor, node, record) != 0) return 0;
-        cursor = nullptr;
+        cursor = kNoStation;
         while (reread.GetNext(cursor, node, record) == 0) {
             ++count;
-            if (cursor == nullptr) break;
+            if (cursor == kNoStation) break;
         }
         return count;
     }

@@ -58,7 +58,7 @@ std::string FakeMainWindow::GetRowText(int row, int column) {
 }
 
 StationNode FakeMainWindow::GetRowData(int row) {
-    return ValidRow(row) ? rows[row].node : nullptr;
+    return ValidRow(row) ? rows[row].node : kNoStation;
 }
 
 int FakeMainWindow::FindRow(StationNode node) {

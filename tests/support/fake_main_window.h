@@ -14,7 +14,7 @@ class FakeMainWindow : public MainWindowSurface {
     struct Row {
         std::string frequencyText;
         std::string name;
-        StationNode node = nullptr;
+        StationNode node = kNoStation;
     };
 
     FakeMainWindow();

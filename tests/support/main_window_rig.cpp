@@ -33,7 +33,7 @@ void MainWindowRig::Start() {
 }
 
 StationNode MainWindowRig::AddStation(const StationRecord& station) {
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     EXPECT_EQ(ControllerTestAccess::Stations(controller).Add(station, node), 0);
     return node;
 }

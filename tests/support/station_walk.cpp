@@ -4,14 +4,14 @@
 
 std::vector<std::string> StationLines(const CStationList& list) {
     std::vector<std::string> lines;
-    StationNode cursor = nullptr;
-    StationNode node = nullptr;
+    StationNode cursor = kNoStation;
+    StationNode node = kNoStation;
     StationRecord record;
     if (list.GetNext(cursor, node, record) != 0) return lines;
-    cursor = nullptr;
+    cursor = kNoStation;
     do {
         list.GetNext(cursor, node, record);
         lines.push_back(FormatStationLine(record));
-    } while (cursor != nullptr);
+    } while (cursor != kNoStation);
     return lines;
 }

@@ -286,7 +286,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainDialogTest, DoubleClickTunesTheSelectedStation) {
     Start();
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 1, 3, 20, 0), node), 0);
     controller.RefreshStationList();
     window.SelectRow(0);

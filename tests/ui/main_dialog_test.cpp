@@ -253,17 +253,17 @@ TEST_F(MainDialogTest, ReadoutTextIsElevenCharactersAtTheExtremes) {
 }
 
 TEST_F(MainDialogTest, StationRowsGoInAtTheTopAndSortByFrequency) {
-    StationRecord a, b, c;
-    dialog.AddStationRow(&a, 0, 9580000, "Radio A");
-    dialog.AddStationRow(&b, 0, 15000000, "Radio B");
-    dialog.AddStationRow(&c, 0, 621000, "Radio C");
+    const StationNode a{1}, b{2}, c{3};
+    dialog.AddStationRow(a, 0, 9580000, "Radio A");
+    dialog.AddStationRow(b, 0, 15000000, "Radio B");
+    dialog.AddStationRow(c, 0, 621000, "Radio C");
     ASSERT_EQ(window.RowCount(), 3);
-    EXPECT_EQ(window.rows[0].node, &c);
+    EXPECT_EQ(window.rows[0].node, c);
     EXPECT_EQ(window.rows[0].frequencyText, "  621.000");
     dialog.SortStationRows();
-    EXPECT_EQ(window.rows[0].node, &c);
-    EXPECT_EQ(window.rows[1].node, &a);
-    EXPECT_EQ(window.rows[2].node, &b);
+    EXPECT_EQ(window.rows[0].node, c);
+    EXPECT_EQ(window.rows[1].node, a);
+    EXPECT_EQ(window.rows[2].node, b);
     EXPECT_EQ(window.rows[2].name, "Radio B");
     dialog.DeleteAllStationRows();
     EXPECT_EQ(window.RowCount(), 0);
@@ -321,7 +321,7 @@ TEST_F(MainDialogTest, ExitAnsweredYesWithModifiedListAndCancelledSaveStillEnds)
     Settings().VolumeLevel = 30;
     Settings().StationFile.clear();
     Start();
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
     ASSERT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 1);
     window.SetSliderPosition(IDC_VOLUME_SLIDER, 30);
@@ -354,7 +354,7 @@ TEST_F(MainDialogTest, ExitSavesAModifiedListUnderTheChosenName) {
     TempDir directory;
     Settings().StationFile.clear();
     Start();
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
     host.QueueAnswer(IDNO);
     host.QueueAnswer(IDYES);
@@ -370,7 +370,7 @@ TEST_F(MainDialogTest, ExitWithAModifiedListAnsweredNoSavesNothing) {
     TempDir directory;
     Settings().StationFile = directory.File("kept.tts");
     Start();
-    StationNode node = nullptr;
+    StationNode node = kNoStation;
     ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
     host.QueueAnswer(IDNO);
     host.QueueAnswer(IDNO);

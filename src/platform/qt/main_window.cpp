@@ -655,7 +655,7 @@ void MainWindow::MoveWindowTo(int left, int top) {
 }
 
 StationNode MainWindow::NodeOf(const QTreeWidgetItem& item) {
-    return reinterpret_cast<StationNode>(item.data(0, Qt::UserRole).value<quintptr>());
+    return static_cast<StationNode>(item.data(0, Qt::UserRole).value<quintptr>());
 }
 
 QTreeWidgetItem* MainWindow::Row(int row) const {
@@ -673,7 +673,7 @@ void MainWindow::InsertRow(int row, const std::string& frequencyText, const std:
     item->setText(0, QString::fromStdString(frequencyText));
     item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     item->setText(1, QString::fromStdString(name));
-    item->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(node)));
+    item->setData(0, Qt::UserRole, QVariant::fromValue(static_cast<quintptr>(node)));
     stations_->insertTopLevelItem(std::clamp(row, 0, RowCount()), item);
 }
 
@@ -690,7 +690,7 @@ std::string MainWindow::GetRowText(int row, int column) {
 
 StationNode MainWindow::GetRowData(int row) {
     QTreeWidgetItem* item = Row(row);
-    return item == nullptr ? nullptr : NodeOf(*item);
+    return item == nullptr ? kNoStation : NodeOf(*item);
 }
 
 int MainWindow::FindRow(StationNode node) {

@@ -40,7 +40,7 @@ StationNode CStationCommands::SelectedStationOrMessage(const char* purpose) {
         host_.MessageBox(
             std::string("No station selected !\n(Please select a station to be ") + purpose + ")",
             MessageButtons::Ok, MessageIcon::Exclamation);
-        return nullptr;
+        return kNoStation;
     }
     return list_.GetRowData(row);
 }
@@ -54,10 +54,9 @@ StationRecord CStationCommands::CurrentTuning(const std::string& name, int& disp
 
 void CStationCommands::OnTune() {
     controller_.StopContinuousTuning();
+    const StationNode node = SelectedStationOrMessage("used for tuning");
     StationRecord station;
-    if (controller_.Stations().Get(SelectedStationOrMessage("used for tuning"), station) != 0) {
-        return;
-    }
+    if (controller_.Stations().Get(node, station) != StationNodeResult::kDone) return;
     TuneToStation(station);
 }
 
@@ -83,8 +82,8 @@ void CStationCommands::OnAdd() {
     StationRecord station = CurrentTuning(std::string(), displayMHz);
     const CStationList& stations = controller_.Stations();
     if (!EditStation(host_, stations, station, displayMHz)) return;
-    StationNode node = nullptr;
-    if (controller_.AddStation(station, node) != 0) return;
+    StationNode node = kNoStation;
+    if (controller_.AddStation(station, node) != StationAddResult::kAdded) return;
     // On top and selected, whatever the sort order: the user sees what was added.
     list_.InsertRow(0, FrequencyText(station.frequency, displayMHz),
                       stations.DisplayName(station.name), node);
@@ -104,14 +103,14 @@ void CStationCommands::EditSelected(const char* purpose, bool fromReceiver) {
     const StationNode node = SelectedStationOrMessage(purpose);
     const CStationList& stations = controller_.Stations();
     StationRecord station;
-    if (stations.Get(node, station) != 0) return;
+    if (stations.Get(node, station) != StationNodeResult::kDone) return;
     int displayMHz = controller_.Settings().DisplayMHz;
     if (fromReceiver) station = CurrentTuning(station.name, displayMHz);
     if (!EditStation(host_, stations, station, displayMHz)) return;
     // The dialog let other messages in: a station from ZELKA may have put a row on top, so the
     // row is looked up again, and a station gone meanwhile is left alone.
     const int row = list_.FindRow(node);
-    if (row < 0 || controller_.UpdateStation(node, station) != 0) return;
+    if (row < 0 || controller_.UpdateStation(node, station) != StationNodeResult::kDone) return;
     // The row keeps its place until the next sort.
     list_.SetRowText(row, 0, FrequencyText(station.frequency, displayMHz));
     list_.SetRowText(row, 1, stations.DisplayName(station.name));
@@ -120,14 +119,16 @@ void CStationCommands::EditSelected(const char* purpose, bool fromReceiver) {
 void CStationCommands::OnDelete() {
     controller_.StopContinuousTuning();
     const StationNode node = SelectedStationOrMessage("deleted");
-    if (node == nullptr) return;
+    if (node == kNoStation) return;
     if (host_.MessageBox("Do you really want to delete the selected station ?",
                          MessageButtons::YesNo, MessageIcon::Question) != IDYES) {
         return;
     }
     // The station asked about, wherever the question's time has moved its row (see EditSelected).
     const int row = list_.FindRow(node);
-    if (row >= 0 && controller_.RemoveStation(node) == 0) list_.DeleteRow(row);
+    if (row >= 0 && controller_.RemoveStation(node) == StationNodeResult::kDone) {
+        list_.DeleteRow(row);
+    }
 }
 
 void CStationCommands::OnHeaderClick(int column) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/station_node.h"
 #include "stations/station_record.h"
 
 class CReceiverController;
@@ -27,7 +28,7 @@ class CStationCommands {
     void TuneToStation(const StationRecord& station);
 
   private:
-    // The selected row's station, taken before any modal box lets rows move; null after the
+    // The selected row's station, taken before any modal box lets rows move; kNoStation after the
     // "No station selected !" message naming the purpose.
     StationNode SelectedStationOrMessage(const char* purpose);
     // The receiver's current values as a station named name; displayMHz receives the unit.
