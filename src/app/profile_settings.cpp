@@ -190,6 +190,7 @@ void LoadProfileSettings(ProfileStore& store, ComPortChooser& chooser, ProfileSe
     LoadConfiguration(store, chooser, settings);
     LoadRadioSettings(store, settings);
     LoadPorts(store, settings);
+    settings.ScheduleFile = store.ReadString("Schedule", "File", "");
 }
 
 void SaveProfileSettings(ProfileStore& store, const ProfileSettings& settings) {
@@ -226,5 +227,6 @@ void SaveProfileSettings(ProfileStore& store, const ProfileSettings& settings) {
     for (int port = 1; port <= ComPortMap::kPortCount; ++port) {
         store.WriteString(kPorts, PortKey(port), settings.Ports.PathOf(port));
     }
+    store.WriteString("Schedule", "File", settings.ScheduleFile);
     store.Flush();
 }
