@@ -27,12 +27,7 @@ namespace {
 class ScheduleWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        UtcTime noon;
-        noon.year = 2025;
-        noon.month = 3;
-        noon.day = 3;
-        noon.hour = 12;
-        clock.SetUtc(noon);
+        clock.SetUtc(UtcTime{3, 3, 2025, 12, 0, 0});
         const std::string path = temp.File("sked.csv");
         ASSERT_TRUE(WriteWholeFile(path,
                                    "6075;0000-2400;;D;DW;G;Eu\r\n"
@@ -75,7 +70,7 @@ class ScheduleWindowTest : public ::testing::Test {
     ScheduleWindow scheduleWindow{schedule, &window};
 };
 
-TEST_F(ScheduleWindowTest, KeyBOpensTheListTheFilterNarrowsItAndEnterTunes) {
+TEST_F(ScheduleWindowTest, KeyBOpensTheListTheFilterNarrowsItEnterTunesInsertAdds) {
     EXPECT_EQ(OnAirLine(), QStringLiteral("On air: DW (G)"));
     EXPECT_FALSE(scheduleWindow.isVisible());
     TypeInMainWindow('b');
@@ -88,9 +83,15 @@ TEST_F(ScheduleWindowTest, KeyBOpensTheListTheFilterNarrowsItAndEnterTunes) {
     EXPECT_EQ(table->model()->index(0, 4).data().toString(),
               QString::fromUtf8("R.Exterior de Espa\xC3\xB1"
                                 "a"));
+    // On a desktop the view, taking the focus, makes a row current without selecting it.
+    table->selectionModel()->setCurrentIndex(table->model()->index(0, 0),
+                                             QItemSelectionModel::NoUpdate);
     QTest::keyClick(scheduleWindow.FilterEdit(), Qt::Key_Return);
     QTest::keyClick(table, Qt::Key_Return);
     EXPECT_EQ(controller.Settings().Frequency, 9580000);
+    // The row Enter in the filter arrived at is the selection Insert adds.
+    QTest::keyClick(table, Qt::Key_Insert);
+    EXPECT_EQ(window.StationList()->topLevelItemCount(), 1);
     EXPECT_EQ(OnAirLine(), QString::fromUtf8("On air: R.Exterior de Espa\xC3\xB1"
                                              "a (S)"));
 
@@ -102,9 +103,6 @@ TEST_F(ScheduleWindowTest, KeyBOpensTheListTheFilterNarrowsItAndEnterTunes) {
     scheduleWindow.NearTuned()->click();
     EXPECT_EQ(table->model()->rowCount(), 1);
     EXPECT_EQ(table->currentIndex().row(), 0);  // the tuned row stays current
-
-    QTest::keyClick(table, Qt::Key_Insert);
-    EXPECT_EQ(window.StationList()->topLevelItemCount(), 1);
 }
 
 }  // namespace

@@ -19,8 +19,17 @@
 
 namespace {
 
-// Initial column widths in average characters; the user may drag them.
-constexpr int kColumnChars[kScheduleColumnCount] = {9, 11, 8, 5, 26, 9, 8, 16};
+// The widest text each column usually holds, for its initial width; the user may drag them.
+const char* const kColumnSamples[kScheduleColumnCount] = {
+    "99999.99", "0000-2400", "Mo-Fr,Sa",           "ROU", "Radio Nacional da Amazonia",
+    "Language", "Target",    "weekdays, irregular"};
+
+int ColumnWidth(const QFontMetrics& metrics, int column) {
+    const int text =
+        std::max(metrics.horizontalAdvance(QString::fromUtf8(kColumnSamples[column])),
+                 metrics.horizontalAdvance(QString::fromStdString(ScheduleColumnTitle(column))));
+    return text + 3 * metrics.averageCharWidth();
+}
 
 }  // namespace
 
@@ -50,9 +59,12 @@ ScheduleWindow::ScheduleWindow(ScheduleCommands& commands, QWidget* parent)
     // Fixed row heights: the view then never measures ten thousand rows.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setStretchLastSection(true);
-    const int charWidth = QFontMetrics(table_->font()).averageCharWidth();
+    const QFontMetrics metrics(table_->font());
+    int tableWidth = 0;
     for (int column = 0; column < kScheduleColumnCount; ++column) {
-        table_->setColumnWidth(column, kColumnChars[column] * charWidth);
+        const int width = ColumnWidth(metrics, column);
+        table_->setColumnWidth(column, width);
+        tableWidth += width;
     }
 
     status_ = new QLabel(this);
@@ -73,7 +85,7 @@ ScheduleWindow::ScheduleWindow(ScheduleCommands& commands, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(table_, 1);
     layout->addLayout(bottom);
-    resize(80 * charWidth + 40, 420);
+    resize(tableWidth + 40, 420);
 
     connect(filter_, &QLineEdit::textChanged, this,
             [this](const QString& text) { commands_.OnFilterText(text.toStdString()); });
@@ -138,8 +150,13 @@ void ScheduleWindow::TuneCurrentRow() {
 
 void ScheduleWindow::EnterList() {
     table_->setFocus(Qt::OtherFocusReason);
-    if (!table_->currentIndex().isValid() && model_->rowCount() > 0) {
-        table_->setCurrentIndex(model_->index(0, 0));
+    // A view taking the focus makes its first row current without selecting it; "Add to
+    // stations" works on the selection, so the row the user arrives at is selected too.
+    QModelIndex current = table_->currentIndex();
+    if (!current.isValid()) current = model_->index(0, 0);
+    if (current.isValid() && !table_->selectionModel()->hasSelection()) {
+        table_->selectionModel()->setCurrentIndex(
+            current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 }
 
