@@ -56,8 +56,9 @@ ScheduleWindow::ScheduleWindow(ScheduleCommands& commands, QWidget* parent)
     table_->setWordWrap(false);
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
-    // Fixed row heights: the view then never measures ten thousand rows.
+    // Fixed row heights, one line each: the view then never measures ten thousand rows.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
     const QFontMetrics metrics(table_->font());
     int tableWidth = 0;
