@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <algorithm>
@@ -116,7 +117,10 @@ void ScheduleWindow::ShowRows(const std::vector<const ScheduleEntry*>& rows) {
         selected.insert(model_->EntryAt(index.row()));
     }
     const ScheduleEntry* current = model_->EntryAt(table_->currentIndex().row());
+    // The list is worked out again each minute; the place the user scrolled to stays.
+    const int scrolled = table_->verticalScrollBar()->value();
     model_->SetRows(rows);
+    table_->verticalScrollBar()->setValue(scrolled);
     QItemSelection selection;
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const ScheduleEntry* entry = rows[static_cast<std::size_t>(row)];
