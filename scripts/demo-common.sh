@@ -6,7 +6,8 @@
 #   demo_prepare_output DIR    empties DIR (made if missing); sets out to its absolute path
 #   demo_start_sim DIR ARGS..  simulator with its log in DIR/sim.log; sets demo_device
 #   demo_write_profile DIR     profile on the simulator and DIR/stations.tts; exports it
-#   demo_start_x               private X server (no window manager); exports DISPLAY
+#   demo_start_x               private X server (no window manager), DEMO_SCREEN (default
+#                              1024x600x24) big; exports DISPLAY
 #   demo_start_app             the program; waits for its main window
 #   demo_wait_window NAME      waits until a window whose title contains NAME is there
 #   demo_main_title            prints the main window's title
@@ -71,7 +72,7 @@ INI
 demo_start_x() {
     local displayfd display
     exec {displayfd}<> <(:)
-    Xvfb -displayfd "$displayfd" -screen 0 1024x600x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd "$displayfd" -screen 0 "${DEMO_SCREEN:-1024x600x24}" -nolisten tcp >/dev/null 2>&1 &
     demo_x_pid=$!
     read -r -t 10 display <&"$displayfd" || { echo "demo: Xvfb did not start" >&2; return 1; }
     export DISPLAY=:$display

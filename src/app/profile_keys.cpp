@@ -13,6 +13,7 @@ constexpr const char* kRadio = "RadioSettings";
 constexpr const char* kConfiguration = "Configuration";
 constexpr const char* kWindow = "Window";
 constexpr const char* kPorts = "Ports";
+constexpr const char* kSchedule = "Schedule";
 
 // Stored meanings: no port chosen yet, and a correction point that is not set.
 constexpr int kNoComPort = 0;
@@ -212,6 +213,8 @@ constexpr ProfileKey kKeys[] = {
     Special(kPorts, "COM2", ReadPortPath<2>, WritePortPath<2>),
     Special(kPorts, "COM3", ReadPortPath<3>, WritePortPath<3>),
     Special(kPorts, "COM4", ReadPortPath<4>, WritePortPath<4>),
+
+    Text(kSchedule, "File", &PS::ScheduleFile),
 };
 
 // Each row has what its kind reads through, and a default the next load would not throw away.

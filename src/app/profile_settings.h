@@ -52,6 +52,8 @@ struct ProfileSettings {
     WindowPlacement WindowPos;
     // "Ports": where COM1..COM4 lead on this host.
     ComPortMap Ports;
+    // "Schedule", key "File": full path of the broadcast schedule file; empty for none.
+    std::string ScheduleFile;
 };
 
 // Asked when the profile holds no usable COM port. Returns the chosen index 0..3 (COM1..COM4);

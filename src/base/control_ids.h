@@ -84,6 +84,9 @@
 #define IDC_STATION_FILE_NAME 1069
 #define IDC_UTC_TIME 1070
 #define IDC_FAST 1071
+/* Broadcast schedule: the "Sched" button and the line of stations on air under the readout */
+#define IDC_SCHEDULE 1100
+#define IDC_ON_AIR 1101
 
 /* COM-port choice (template 104) */
 #define IDC_CHOOSE_COM1 1023

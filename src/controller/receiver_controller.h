@@ -78,6 +78,8 @@ class CReceiverController : public TimerSink {
     // Asks the receiver for its firmware version (x 100); the link's result.
     int ReadFirmwareVersion(int& version);
     void SetWindowPlacement(const WindowPlacement& placement) { settings_.WindowPos = placement; }
+    // The broadcast schedule file to load at the next start; empty for none.
+    void SetScheduleFile(const std::string& path) { settings_.ScheduleFile = path; }
 
     // The station list: changes go through these so that the modified flag and the file stay
     // the controller's business. Results are the list's.

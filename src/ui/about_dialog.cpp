@@ -8,8 +8,8 @@
 const char* const kAboutKeysText =
     "Keys: 0-9 . type a frequency, z tune it, t/T step, c/C continuous, s/S step size, m/M mode, "
     "a/A AGC, g/G f/F filter, p/P shift, v/V volume, l/L line, q/Q squelch, o list, x tune, "
-    "n add, u update, e edit, d delete, i file, k ZEL, r config; Ctrl+ C stop, Y fast, "
-    "P V L Q B on/off";
+    "n add, u update, e edit, d delete, i file, k ZEL, r config, b schedule; Ctrl+ C stop, "
+    "Y fast, P V L Q B on/off";
 
 void CAboutDialog::OnInitDialog(DialogWindow& window) {
     window.SetText(IDC_ABOUT_VERSION, versionText);

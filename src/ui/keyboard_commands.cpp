@@ -53,6 +53,7 @@ constexpr KeyBinding kKeyBindings[] = {
     {'i', KeyCommand::StationFile},
     {'k', KeyCommand::Zel},
     {'r', KeyCommand::Config},
+    {'b', KeyCommand::Schedule},
 };
 
 }  // namespace

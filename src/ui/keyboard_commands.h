@@ -44,6 +44,7 @@ enum class KeyCommand {
     StationFile,
     Zel,
     Config,
+    Schedule,
 };
 
 // The command a typed character stands for.

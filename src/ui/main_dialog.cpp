@@ -4,6 +4,7 @@
 
 #include "controller/receiver_controller.h"
 #include "link/filter_table.h"
+#include "schedule/schedule_commands.h"
 #include "stations/commands/list_sorter.h"
 #include "stations/commands/station_commands.h"
 #include "stations/commands/station_file_dialog.h"
@@ -107,6 +108,7 @@ void CMainDialog::RelabelFilterPositions() {
 
 void CMainDialog::ShowFrequency(int frequencyHz, int displayMHz) {
     window_.ShowFrequencyText(FrequencyDisplayText(frequencyHz, displayMHz));
+    if (schedule_ != nullptr) schedule_->FrequencyShown(frequencyHz);
 }
 
 void CMainDialog::ShowUtcTime(const UtcTime& time) {
@@ -114,6 +116,7 @@ void CMainDialog::ShowUtcTime(const UtcTime& time) {
     std::snprintf(text, sizeof text, "%02d.%02d.%4d   %02d:%02d:%02d UTC", time.day, time.month,
                   time.year, time.hour, time.minute, time.second);
     window_.SetText(IDC_UTC_TIME, text);
+    if (schedule_ != nullptr) schedule_->TimeShown(time);
 }
 
 void CMainDialog::ShowFastStepping(int state) {
@@ -234,6 +237,9 @@ void CMainDialog::OnCommand(int id) {
             break;
         case IDC_ZEL:
             OnZel();
+            break;
+        case IDC_SCHEDULE:
+            if (schedule_ != nullptr) schedule_->OnOpenWindow();
             break;
         case IDCANCEL:
             OnCancel();

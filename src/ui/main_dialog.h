@@ -13,6 +13,7 @@
 class CReceiverController;
 class CStationCommands;
 class CopyDataBus;
+class ScheduleCommands;
 enum class KeyCommand;
 
 // Slider notifications, as the toolkit reports them.
@@ -41,6 +42,9 @@ class CMainDialog : public MainView {
     void SetCopyDataBus(CopyDataBus* bus);
     // The port list and probe "Config" offers; without them (the default) it offers neither.
     void SetSerialPortHelpers(const SerialPortHelpers& helpers);
+    // The broadcast schedule: "Sched" opens its window, and it hears of every frequency and time
+    // shown. Null (the default) for none. Not owned.
+    void SetSchedule(ScheduleCommands* schedule) { schedule_ = schedule; }
     CReceiverController* Controller() { return controller_; }
     Host& GetHost() { return host_; }
     MainWindowSurface& Window() { return window_; }
@@ -138,6 +142,7 @@ class CMainDialog : public MainView {
     CReceiverController* controller_ = nullptr;
     std::unique_ptr<CStationCommands> stationCommands_;
     CopyDataBus* copyDataBus_ = nullptr;
+    ScheduleCommands* schedule_ = nullptr;
     CExchangeNotice exchangeNotice_{host_};
     SerialPortHelpers serialPortHelpers_;
     int stepIndex_ = -1;

@@ -45,6 +45,7 @@ constexpr CommandControl kButtonPresses[] = {
     {KeyCommand::StationFile, IDC_STATION_FILE},
     {KeyCommand::Zel, IDC_ZEL},
     {KeyCommand::Config, IDC_CONFIG},
+    {KeyCommand::Schedule, IDC_SCHEDULE},
 };
 
 // Commands that move a slider by its line or page size.

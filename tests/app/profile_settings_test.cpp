@@ -44,6 +44,7 @@ ProfileSettings Scrambled() {
         *field = 12345;
     }
     s.StationFile = "junk";
+    s.ScheduleFile = "junk";
     s.WindowPos.length = 44;
     return s;
 }
@@ -78,6 +79,7 @@ ProfileSettings Distinct() {
     s.TuningTimeFast = 300;
     s.WindowPos = ParseWindowPos("2,1,-1,-1,-1,-1,10,20,500,400");
     s.Ports.SetPath(2, "/dev/ttyUSB0");
+    s.ScheduleFile = "/home/user/sked b25.csv";
     return s;
 }
 
@@ -117,6 +119,7 @@ TEST_F(ProfileSettingsTest, EmptyProfileGivesEveryDefaultAndAsksForThePort) {
     EXPECT_EQ(s.LineLevel, 16);
     EXPECT_EQ(s.LineOn, 1);
     EXPECT_EQ(s.StationFile, "");
+    EXPECT_EQ(s.ScheduleFile, "");
     EXPECT_EQ(s.CWFrequency, 700);
     EXPECT_EQ(s.FrequencyForCorrection, 5000000);
     EXPECT_EQ(s.FrequencyForCorrection2, 15000000);
@@ -490,6 +493,7 @@ TEST_F(ProfileSettingsTest, SaveWritesEveryKeyButTheMinimumInOrderAndFlushes) {
         "Ports/COM2=/dev/ttyUSB0",
         "Ports/COM3=/dev/ttyS2",
         "Ports/COM4=/dev/ttyS3",
+        "Schedule/File=/home/user/sked b25.csv",
     };
     EXPECT_EQ(written, expected);
     EXPECT_EQ(store.flushes, 1);

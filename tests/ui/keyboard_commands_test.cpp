@@ -49,11 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"n", 'n', KeyCommand::AddStation}, KeyCase{"u", 'u', KeyCommand::UpdateStation},
         KeyCase{"e", 'e', KeyCommand::EditStation}, KeyCase{"d", 'd', KeyCommand::DeleteStation},
         KeyCase{"i", 'i', KeyCommand::StationFile}, KeyCase{"k", 'k', KeyCommand::Zel},
-        KeyCase{"r", 'r', KeyCommand::Config}),
+        KeyCase{"r", 'r', KeyCommand::Config}, KeyCase{"b", 'b', KeyCommand::Schedule}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(KeyCommandFor, LeavesEveryOtherCharacterToTheFocusedControl) {
-    const std::string commandLetters = "acdefgiklmnopqrstuvxzACFGLMPQSTV";
+    const std::string commandLetters = "abcdefgiklmnopqrstuvxzACFGLMPQSTV";
     const std::set<int> commandControls = {2, 3, 12, 16, 17, 22, 25};
     for (int character = 0; character < 256; ++character) {
         const bool digitOrPoint = (character >= '0' && character <= '9') || character == '.';

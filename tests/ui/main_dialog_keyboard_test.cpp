@@ -217,7 +217,7 @@ TEST_F(MainDialogTest, CharactersOutsideTheTableReachTheFocusedControl) {
     Settings().Frequency = 7000000;
     Start();
     window.SetFocus(IDC_FREQUENCY_ENTRY);
-    for (const int character : {int{'b'}, int{'h'}, int{','}, int{'-'}, int{'+'}, int{'j'},
+    for (const int character : {int{'H'}, int{'h'}, int{','}, int{'-'}, int{'+'}, int{'j'},
                                 int{'w'}, int{'y'}, int{'B'}, int{'Z'}, 13, 27}) {
         Type(character, false);
     }

@@ -16,6 +16,7 @@
 #include "app/com_port_dialog.h"
 #include "app/ini_profile.h"
 #include "controller/receiver_controller.h"
+#include "schedule/schedule_commands.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/process_signals.h"
 #include "platform/posix/profile_location.h"
@@ -24,6 +25,7 @@
 #include "platform/qt/qt_copy_data_bus.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_timer_host.h"
+#include "platform/qt/schedule_window.h"
 #include "platform/qt/screenshot_request.h"
 #include "platform/qt/system_utc_clock.h"
 #include "ui/main_dialog.h"
@@ -71,10 +73,16 @@ int main(int argc, char* argv[]) {
     PosixSerialDevice probeDevice;
     dialog.SetSerialPortHelpers(SerialPortHelpers{&deviceLister, &probeDevice});
     controller.SetMainView(&dialog);
+    ScheduleCommands schedule(controller, clock, host, dialog, window, window);
+    dialog.SetSchedule(&schedule);
+    ScheduleWindow scheduleWindow(schedule, &window);
+    schedule.SetView(&scheduleWindow);
 
     // Settings and stations first: the COM-port question, and a station file that cannot be
     // read, are answered before the main window is there.
     controller.LoadSettingsAndStations(profile, comPortDialog);
+    // The schedule the profile names: one that cannot be read is said once and left empty.
+    schedule.LoadAtStart();
 
     host.SetParentWindow(&window);
     // exit, not quit: quit would first ask every window to close, and the main window answers a

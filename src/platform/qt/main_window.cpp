@@ -248,8 +248,18 @@ QWidget* MainWindow::BuildFrequencyGroup() {
         stepGrid->addWidget(radio, step / 4, step % 4);
     }
 
+    // Who is on the tuned frequency, by the broadcast schedule. A long line is cut, not allowed
+    // to widen the fixed window; station names are never read as markup.
+    auto* onAir = new QLabel(group);
+    onAir->setTextFormat(Qt::PlainText);
+    onAir->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Its height is there before the first text, so the window does not grow when it comes.
+    onAir->setMinimumHeight(onAir->fontMetrics().height());
+    AddControl(IDC_ON_AIR, onAir);
+
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(readoutRow);
+    layout->addWidget(onAir);
     layout->addLayout(entryRow);
     layout->addLayout(stepGrid);
     return group;
@@ -405,6 +415,7 @@ QWidget* MainWindow::BuildBottomRow() {
     QLabel* time = BorderedStatic(QStringLiteral("09.04.1999   21:48:00 UTC"), row);
     AddControl(IDC_UTC_TIME, time);
     const Caption commands[] = {{IDC_STATION_FILE, "Stat File"},
+                                {IDC_SCHEDULE, "Sched"},
                                 {IDC_ZEL, "ZEL"},
                                 {IDC_CONFIG, "Config"},
                                 {IDCANCEL, "Exit"}};
