@@ -61,7 +61,7 @@ int CReceiverLink::SetMode(int mode) {
 
 int CReceiverLink::SetAgc(int agc) {
     if (!IsOpen()) return LinkResult::kNotOpen;
-    if (!InRange(agc, 1, 3)) return LinkResult::kOutOfRange;
+    if (!InRange(agc, kAgcSlow, kAgcFast)) return LinkResult::kOutOfRange;
     agc_ = agc;
     const std::uint8_t command[] = {'G', Digit(agc), kCr};
     return SendCommand(command, sizeof command);

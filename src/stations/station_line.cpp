@@ -64,7 +64,7 @@ std::string FormatStationLine(const StationRecord& station) {
 void BringIntoRange(StationRecord& station) {
     station.frequency = std::clamp(station.frequency, MinimumFrequency, kMaximumFrequency);
     station.mode = std::clamp(station.mode, 0, 3);
-    station.agc = std::clamp(station.agc, 1, 3);
+    station.agc = std::clamp(station.agc, kAgcSlow, kAgcFast);
     station.filter = std::clamp(station.filter, 0, FilterTable::kRowCount - 1);
     station.passbandShift = std::clamp(station.passbandShift, -kPassbandShiftLimitHz, kPassbandShiftLimitHz);
 }
