@@ -5,7 +5,7 @@
 #include <span>
 
 #include "exchange/little_endian.h"
-#include "stations/station_line.h"
+#include "stations/station_file_format.h"
 
 namespace {
 

@@ -4,10 +4,25 @@
 #include "link/tuning_command.h"
 #include "base/radio_limits.h"
 
+// What CReceiverLink::Connect returns.
+namespace LinkConnectResult {
+inline constexpr int kConnected = 0;
+inline constexpr int kAlreadyOpen = 1;
+inline constexpr int kFailed = 2;  // the port did not open or refused its settings
+}  // namespace LinkConnectResult
+
+// What the setters and queries of CReceiverLink return.
+namespace LinkResult {
+inline constexpr int kOk = 0;
+inline constexpr int kNotOpen = 1;
+inline constexpr int kOutOfRange = 2;       // an argument; nothing is stored or sent
+inline constexpr int kQueryFailed = 2;      // no complete, readable reply
+inline constexpr int kIncompleteWrite = 3;  // a command was not written completely
+}  // namespace LinkResult
+
 // The one place the program talks to the RX-320. Keeps the last commanded state and turns each
-// change into the receiver's commands. Results: 0 success; 1 port not open (Connect: already
-// open); 2 argument out of range or query failed; 3 a command was not written completely.
-// A setter checks the port, then the argument, then stores, then sends.
+// change into the receiver's commands. Each operation returns a LinkResult, Connect a
+// LinkConnectResult. A setter checks the port, then the argument, then stores, then sends.
 class CReceiverLink : public CSerialPort {
 public:
     CReceiverLink(SerialDevice& device, const ComPortMap& ports);

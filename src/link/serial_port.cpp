@@ -10,13 +10,13 @@ CSerialPort::~CSerialPort() {
 }
 
 int CSerialPort::Open(int port) {
-    if (open_) return 1;
-    if (port < 1 || port > ComPortMap::kPortCount) return 2;
+    if (open_) return SerialOpenResult::kAlreadyOpen;
+    if (port < 1 || port > ComPortMap::kPortCount) return SerialOpenResult::kPortOutOfRange;
     // Kept also when the open fails, so that the message can name the device.
     devicePath_ = ports_.PathOf(port);
-    if (!device_.Open(devicePath_)) return 3;
+    if (!device_.Open(devicePath_)) return SerialOpenResult::kDeviceFailed;
     open_ = true;
-    return 0;
+    return SerialOpenResult::kOpened;
 }
 
 int CSerialPort::Close() {
@@ -24,14 +24,14 @@ int CSerialPort::Close() {
         device_.Close();
         open_ = false;
     }
-    return 0;
+    return SerialCloseResult::kClosed;
 }
 
 int CSerialPort::SetLine(int baudRate, int dataBits, int parity, int stopBits) {
-    if (!open_) return 1;
-    if (dataBits < 5 || dataBits > 8) return 2;
+    if (!open_) return SerialLineResult::kNotOpen;
+    if (dataBits < 5 || dataBits > 8) return SerialLineResult::kInvalidSettings;
     SerialLineSettings line;
-    if (!device_.GetLine(line)) return 3;
+    if (!device_.GetLine(line)) return SerialLineResult::kReadFailed;
     // The receiver has no handshake lines: every kind of flow control goes off, the rest of the
     // device's settings stay as they were.
     line.baudRate = static_cast<std::uint32_t>(baudRate);
@@ -43,23 +43,25 @@ int CSerialPort::SetLine(int baudRate, int dataBits, int parity, int stopBits) {
     line.xonXoffInput = false;
     line.rtsEnabled = false;
     line.dataBits = dataBits;
-    if (parity < 0 || parity > 4) return 2;
+    if (parity < 0 || parity > 4) return SerialLineResult::kInvalidSettings;
     line.parity = parity;
-    if (stopBits < 0 || stopBits > 2) return 2;
+    if (stopBits < 0 || stopBits > 2) return SerialLineResult::kInvalidSettings;
     line.stopBits = stopBits;
-    return device_.SetLine(line) ? 0 : 4;
+    return device_.SetLine(line) ? SerialLineResult::kApplied : SerialLineResult::kRefused;
 }
 
 int CSerialPort::SetTimeouts(unsigned readInterval, unsigned readMultiplier, unsigned readConstant,
                              unsigned writeMultiplier, unsigned writeConstant) {
-    if (!open_) return 1;
+    if (!open_) return SerialTimeoutsResult::kNotOpen;
     const SerialTimeouts timeouts{readInterval, readMultiplier, readConstant, writeMultiplier,
                                   writeConstant};
-    return device_.SetTimeouts(timeouts) ? 0 : 2;
+    return device_.SetTimeouts(timeouts) ? SerialTimeoutsResult::kApplied
+                                         : SerialTimeoutsResult::kRefused;
 }
 
 int CSerialPort::SetBuffers(int inputSize, int outputSize) {
-    if (!open_) return 1;
-    if (inputSize <= 0 || outputSize <= 0) return 2;
-    return device_.SetBuffers(inputSize, outputSize) ? 0 : 3;
+    if (!open_) return SerialBuffersResult::kNotOpen;
+    if (inputSize <= 0 || outputSize <= 0) return SerialBuffersResult::kInvalidSize;
+    return device_.SetBuffers(inputSize, outputSize) ? SerialBuffersResult::kApplied
+                                                     : SerialBuffersResult::kRefused;
 }

@@ -5,7 +5,7 @@
 
 #include "app/atomic_file.h"
 #include "app/file_contents.h"
-#include "stations/station_line.h"
+#include "stations/station_file_format.h"
 #include "base/number_text.h"
 
 namespace {

@@ -134,7 +134,7 @@ void CMainDialog::ShowMode(int mode) {
 }
 
 void CMainDialog::ShowAgc(int agc) {
-    agcIndex_ = agc - 1;
+    agcIndex_ = AgcIndexOf(agc);
     PushIndices();
 }
 
@@ -258,7 +258,7 @@ bool CMainDialog::RadioClicked(int id) {
         controller_->SetMode(mode);
     } else if (const int agc = RadioIndexOf(kAgcButtons, id); agc >= 0) {
         agcIndex_ = agc;
-        controller_->SetAgc(agc + 1);
+        controller_->SetAgc(AgcFromIndex(agc));
     } else if (RadioIndexOf(kFilterRangeButtons, id) >= 0) {
         FilterRangeChanged(filterRange_);
     } else if (const int position = RadioIndexOf(kFilterPositionButtons, id); position >= 0) {

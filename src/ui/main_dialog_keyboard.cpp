@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "base/radio_limits.h"
 #include "controller/receiver_controller.h"
 #include "ui/keyboard_commands.h"
 #include "ui/main_dialog.h"
@@ -149,9 +150,9 @@ void CMainDialog::CycleOrRun(KeyCommand command) {
             break;
         case KeyCommand::AgcDown:
         case KeyCommand::AgcUp:
-            agcIndex_ = Cycle(agcIndex_, step, 2);
+            agcIndex_ = Cycle(agcIndex_, step, AgcIndexOf(kAgcFast));
             PushIndices();
-            controller_->SetAgc(agcIndex_ + 1);
+            controller_->SetAgc(AgcFromIndex(agcIndex_));
             break;
         case KeyCommand::FilterRangeDown:
         case KeyCommand::FilterRangeUp: {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/file_size_limit.h"
+#include "support/row_name.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BinaryLinesSkipped", "[A]\n\xFF\xFE\0\0garbage\nK=v\n"s, "A", "K", "v"},
         ReadCase{"UnclosedBracketIsNoSection", "[A\nK=v\n", "A", "K", kMissing},
         ReadCase{"CrAloneIsNoLineEnd", "[A]\rK=v\n", "A", "K", kMissing}),
-    [](const ::testing::TestParamInfo<ReadCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 struct IntegerCase {
     const char* name;
@@ -82,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{"EmptyGivesDefault", "", -77},
                       IntegerCase{"SignAloneGivesDefault", "-", -77},
                       IntegerCase{"TooLargeSaturates", "99999999999", INT_MAX}),
-    [](const ::testing::TestParamInfo<IntegerCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(IniProfileStore, MissingFileReadsDefaultsAndIsNotCreatedWithoutWrites) {
     TempDir dir;
@@ -206,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineEndCase{"NewFileGetsLf", "", "[A]\nK=2\nNew=3\n"},
                       LineEndCase{"ByteOrderMarkKept", "\xEF\xBB\xBF[A]\r\nK=1",
                                   "\xEF\xBB\xBF[A]\r\nK=2\r\nNew=3\r\n"}),
-    [](const ::testing::TestParamInfo<LineEndCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(IniProfileStore, WritingTheValuesAlreadyThereLeavesTheFileUntouched) {
     TempDir dir;

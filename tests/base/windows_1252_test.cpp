@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "link/row_name.h"
+#include "support/row_name.h"
+
 
 namespace {
 
@@ -31,6 +32,6 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeRow{"LastByte", "\xFF", "\xC3\xBF"},
                     DecodeRow{"UndefinedBytesBecomeReplacementCharacters", "\x81\x8D\x8F\x90\x9D",
                               "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}),
-    RowName{});
+    RowName());
 
 }  // namespace

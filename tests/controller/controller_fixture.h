@@ -8,6 +8,7 @@
 #include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "link/tuning_command.h"
+#include "support/controller_test_access.h"
 #include "support/fake_host.h"
 #include "support/recording_main_view.h"
 #include "support/scripted_serial_device.h"
@@ -93,4 +94,24 @@ class ControllerTest : public testing::Test {
     FakeHost host;
     RecordingMainView view;
     CReceiverController controller{device, clock, clock, host};
+};
+
+// An active controller ticked one signal poll at a time, for the meter and the squelch.
+class ControllerSignalTest : public ControllerTest {
+  protected:
+    // One signal tick with the receiver reporting levelDb; returns the commands it sent.
+    std::vector<Bytes> Tick(int levelDb) {
+        SetSignalDb(levelDb);
+        device.ClearRecords();
+        clock.Advance(kSignalPeriodMs);
+        return Commands();
+    }
+    void StartWithSquelch(int levelDb) {
+        ControllerTestAccess::Settings(controller).UseSquelchLevel = 1;
+        ControllerTestAccess::Settings(controller).SquelchLevel = levelDb;
+        ControllerTestAccess::Settings(controller).VolumeLevel = 40;
+        ControllerTestAccess::Settings(controller).LineLevel = 20;
+        StartActive();
+    }
+    int LastLamp() const { return view.lampStates.empty() ? -1 : view.lampStates.back(); }
 };

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "controller/controller_fixture.h"
-#include "link/row_name.h"
 #include "support/memory_profile_store.h"
+#include "support/row_name.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/station_walk.h"
 #include "support/temp_dir.h"

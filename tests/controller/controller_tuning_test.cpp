@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "controller/controller_fixture.h"
-#include "link/row_name.h"
 #include "support/controller_test_access.h"
+#include "support/row_name.h"
 
 namespace {
 

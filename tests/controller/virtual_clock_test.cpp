@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "link/row_name.h"
+#include "support/row_name.h"
+
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "exchange/exchange_value.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -135,9 +136,7 @@ TEST_P(ReadExchangeBlockTest, ReadsOnlyTheBytesThatCame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocks, ReadExchangeBlockTest, ::testing::ValuesIn(ReadCases()),
-                         [](const ::testing::TestParamInfo<ReadCase>& row) {
-                             return std::string(row.param.name);
-                         });
+                         RowName());
 
 TEST(ReadExchangeBlock, RefusesUnknownFormatsAndBlocksWithoutAFrequency) {
     const Bytes block = BlockOf(76, 9580000);

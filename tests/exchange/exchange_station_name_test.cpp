@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/row_name.h"
+
 namespace {
 
 struct NameCase {
@@ -46,6 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"EmptySecondTextInFormat3", 3, {"A", "", "C", "D"}, "A (), C, D"},
                       NameCase{"MissingTextsCountAsEmpty", 3, {"A"}, "A (),,"},
                       NameCase{"UnknownFormat", 4, {"A", "B", "C"}, ""}),
-    [](const ::testing::TestParamInfo<NameCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "exchange/exchange_value.h"
 #include "exchange/little_endian.h"
 #include "exchange_fixture.h"
+#include "support/row_name.h"
 #include "support/station_walk.h"
 #include "base/control_ids.h"
 
@@ -58,9 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, TuneMessageTest,
                                            TuneCase{"Format3", 3, 9580000, 9580000},
                                            TuneCase{"AboveTheRange", 1, 50000000, 30000000},
                                            TuneCase{"BelowTheRange", 2, -5, 100000}),
-                         [](const ::testing::TestParamInfo<TuneCase>& row) {
-                             return std::string(row.param.name);
-                         });
+                         RowName());
 
 // --- Unknown types and formats ---
 
@@ -109,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"TypeZero", 1, kUnknownTypeMessage, false},
                       RefusedCase{"OwnFrequencyMessage10001", 10001, kUnknownTypeMessage, false},
                       RefusedCase{"LargestValue", 4294967295u, kUnknownTypeMessage, false}),
-    [](const ::testing::TestParamInfo<RefusedCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 // A partner never waits on the user: the message is answered, then its notice opens; and
 // while one is waiting or open, more bad messages open no more (but still do their part).

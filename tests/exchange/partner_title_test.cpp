@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "support/fake_copy_data_bus.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TitleCase{"BlanksOnly", "     ", false}, TitleCase{"Empty", "", false},
                       TitleCase{"TabIsNotABlank", "\tZELKA", false},
                       TitleCase{"NameLaterInTheTitle", "About ZELKA", false}),
-    [](const ::testing::TestParamInfo<TitleCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(FindProgramWindow, TakesTheFirstMatchAndLooksNoFurther) {
     FakeCopyDataBus bus;

@@ -16,6 +16,7 @@
 #include "platform/posix/posix_serial_device.h"
 #include "support/fake_host.h"
 #include "support/recording_main_view.h"
+#include "support/row_name.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
 #include "support/virtual_clock.h"
@@ -160,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Four times the read time-out: every reply comes too late.
                     FaultCase{"SlowReplies", "slow 1000", "normal", ""},
                     FaultCase{"PowerCycle", "power-cycle 1", "", "power on"}),
-    [](const testing::TestParamInfo<FaultCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST_F(FaultSurvivalTest, GarbledReadingsStayOnTheMeterScaleAndComeRightAfterwards) {
     StartActive();

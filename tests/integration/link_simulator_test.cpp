@@ -12,9 +12,9 @@
 #include "base/minimum_frequency.h"
 #include "link/com_port_map.h"
 #include "link/receiver_link.h"
-#include "link/row_name.h"
 #include "link/tuning_command.h"
 #include "platform/posix/posix_serial_device.h"
+#include "support/row_name.h"
 #include "support/sim_process.h"
 
 namespace {

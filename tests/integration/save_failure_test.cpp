@@ -26,6 +26,7 @@
 #include "stations/station_list.h"
 #include "support/child_process.h"
 #include "support/file_size_limit.h"
+#include "support/row_name.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/small_file_system.h"
 #include "support/temp_dir.h"
@@ -185,9 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         SaveFailureCase{"ProfileInAReadOnlyDirectory", Make<ProfileSaver>,
                         Failure::ReadOnlyDirectory, 1},
         SaveFailureCase{"StationFileOnAFullDisk", Make<StationFileSaver>, Failure::DiskFull, 2}),
-    [](const testing::TestParamInfo<SaveFailureCase>& row) {
-        return std::string(row.param.name);
-    });
+    RowName());
 
 // The program itself, not a test harness, keeps a save past the file-size limit from killing it:
 // the child starts with the signal's default action, as a program is started.

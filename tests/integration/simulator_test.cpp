@@ -18,11 +18,11 @@
 #include <vector>
 
 #include "link/filter_table.h"
-#include "link/row_name.h"
 #include "link/tuning_command.h"
-#include "link/tuning_examples.h"
+#include "support/row_name.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
+#include "support/tuning_examples.h"
 
 namespace {
 

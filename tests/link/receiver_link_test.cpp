@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "base/minimum_frequency.h"
-#include "link/row_name.h"
-#include "link/tuning_examples.h"
+#include "support/row_name.h"
 #include "support/scripted_serial_device.h"
+#include "support/tuning_examples.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/row_name.h"
+#include "support/row_name.h"
 #include "support/scripted_serial_device.h"
 
 namespace {

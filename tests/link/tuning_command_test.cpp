@@ -6,8 +6,8 @@
 #include <string>
 
 #include "link/filter_table.h"
-#include "link/row_name.h"
-#include "link/tuning_examples.h"
+#include "support/row_name.h"
+#include "support/tuning_examples.h"
 
 namespace {
 

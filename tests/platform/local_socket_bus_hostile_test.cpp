@@ -17,6 +17,7 @@
 #include "platform/posix/bus_frame.h"
 #include "platform/posix/local_socket_bus.h"
 #include "support/raw_bus_client.h"
+#include "support/row_name.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -179,9 +180,7 @@ TEST_P(HostileRequestTest, IsRefusedOrDroppedAndTheWindowGoesOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Frames, HostileRequestTest, ::testing::ValuesIn(HostileCases()),
-                         [](const ::testing::TestParamInfo<HostileCase>& row) {
-                             return std::string(row.param.name);
-                         });
+                         RowName());
 
 TEST_F(HostileRequestTest, AClientThatConnectsAndStaysSilentIsDroppedAfterTheTimeOut) {
     const Answer answer = Exchange(window, Header(1, kCopyDataRequest, 20), false);

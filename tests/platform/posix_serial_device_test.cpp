@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "link/row_name.h"
+#include "support/row_name.h"
 #include "support/temp_dir.h"
 
 namespace {

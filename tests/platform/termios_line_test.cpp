@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "link/row_name.h"
+#include "support/row_name.h"
+
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 
+#include "support/row_name.h"
 #include "ui/about_dialog.h"
 #include "base/control_ids.h"
 
@@ -34,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WrappedStatic{"AboutKeyList", IDD_ABOUTBOX, IDC_ABOUT_KEYS},
                       WrappedStatic{"ConfigurationPortProblem", IDD_CONFIGURATION,
                                     IDC_CFG_PORT_PROBLEM}),
-    [](const ::testing::TestParamInfo<WrappedStatic>& row) { return row.param.name; });
+    RowName());
 
 TEST(DialogTemplateTest, AboutBoxShowsTheKeyListTheCoreWrites) {
     QDialog dialog;

@@ -9,8 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "case_name.h"
 #include "platform/qt/repeat_button.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Levels, SignalMeterPaint,
                                            MeterCase{"HalfAt45dB", 45, 90},
                                            MeterCase{"FullAt90dB", 90, 180},
                                            MeterCase{"FullBeyond90dB", 96, 180}),
-                         CaseName());
+                         RowName());
 
 TEST(SignalMeter, BarsShareTheMiddleRow) {
     SignalMeter meter;
@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(States, SquelchLampPaint,
                                            LampCase{"AudioOn", 0, kGreen, "open"},
                                            LampCase{"Muted", 1, kRed, "muting"},
                                            LampCase{"AnyOtherState", 7, kRed, "muting"}),
-                         CaseName());
+                         RowName());
 
 TEST(SquelchLamp, IsWhiteBeforeTheFirstState) {
     SquelchLamp lamp;

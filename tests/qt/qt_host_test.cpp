@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "case_name.h"
 #include "platform/qt/dialog_templates.h"
 #include "platform/qt/file_dialog_filter.h"
 #include "base/control_ids.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Filters, NameFilters,
                                                       {QStringLiteral("Text (*.txt *.tts)"),
                                                        QStringLiteral("All Files (*.*)")}},
                                            FilterCase{"EmptyFilter", "", {}}),
-                         CaseName());
+                         RowName());
 
 struct AnswerCase {
     const char* name;
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerCase{"CancelClicked", MessageButtons::YesNoCancel, "Cancel", IDCANCEL},
                       AnswerCase{"YesNoCancelEscapedIsCancel", MessageButtons::YesNoCancel, "",
                                  IDCANCEL}),
-    CaseName());
+    RowName());
 
 TEST(QtHostMessageBox, ExclamationIsAWarning) {
     QtHost host;
@@ -229,6 +229,6 @@ INSTANTIATE_TEST_SUITE_P(
                      "ZORIVAN Station File",
                      {IDC_FILE_NEW, IDC_FILE_OPEN, IDC_FILE_SAVE, IDC_FILE_SAVE_AS, IDCANCEL},
                      {}}),
-    CaseName());
+    RowName());
 
 }  // namespace

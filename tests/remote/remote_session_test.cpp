@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "link/row_name.h"
 #include "support/fake_remote_radio.h"
+#include "support/row_name.h"
 
 namespace {
 

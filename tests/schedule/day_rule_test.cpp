@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "link/row_name.h"
 #include "schedule_test_time.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DayRow{"DateNotOnTheNextDay", "24Dec", Day(25, 12, kThursday), false},
                     DayRow{"DateListSecondDate", "24Dec,25Dec", Day(25, 12, kThursday), true},
                     DayRow{"IrregularOnAnyDay", "irr", Day(2, 7, kWednesday), true}),
-    RowName{});
+    RowName());
 
 struct KindRow {
     std::string name;
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, DayRuleKind,
                                                  DayRule::Kind::Irregular},
                                          KindRow{"NoSuchDate", "30Feb", DayRule::Kind::Irregular},
                                          KindRow{"OpenRange", "Mo-", DayRule::Kind::Irregular}),
-                         RowName{});
+                         RowName());
 
 TEST(DayRule, KeepsItsTextInUtf8) {
     EXPECT_EQ(DayRule::Parse(" f\xEAte ").Text(), "f\xC3\xAAte");

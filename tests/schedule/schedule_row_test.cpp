@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "link/row_name.h"
+#include "support/row_name.h"
+
 
 namespace {
 
@@ -76,6 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
                     BadRow{"NoDash", "6000;1200 1300", RowProblem::Time},
                     BadRow{"BadStart", "6000;1200-1300;;;;;;;;3102", RowProblem::StartDate},
                     BadRow{"BadStop", "6000;1200-1300;;;;;;;;;2510x", RowProblem::StopDate}),
-    RowName{});
+    RowName());
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "link/row_name.h"
 #include "schedule_test_time.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Dates, Season,
                                                    false},
                                          SeasonRow{"StopOnlyBefore", 0, 3103, 1, 1, true},
                                          SeasonRow{"StopOnlyNotAfter", 0, 3103, 1, 4, false}),
-                         RowName{});
+                         RowName());
 
 TEST(SeasonDates, ReadsDdmmWithAnOptionalBracketedNoteOnStop) {
     int ddmm = -1;

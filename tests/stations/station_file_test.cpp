@@ -7,6 +7,7 @@
 #include "base/minimum_frequency.h"
 #include "stations/station_list.h"
 #include "support/file_size_limit.h"
+#include "support/row_name.h"
 #include "support/station_walk.h"
 #include "support/temp_dir.h"
 
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                  kHeader + "A\0B|6075000|0|2|28|0\r\n"s,
                  0,
                  {"A\0B|6075000|0|2|28|0"s}}),
-    [](const ::testing::TestParamInfo<LoadCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 struct ClampCase {
     const char* name;
@@ -148,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClampCase{"ShiftFiveThousand", 100000, "A|6075000|0|2|28|5000", "A|6075000|0|2|28|1000"},
         ClampCase{"ShiftMinusFiveThousand", 100000, "A|6075000|0|2|28|-5000",
                   "A|6075000|0|2|28|-1000"}),
-    [](const ::testing::TestParamInfo<ClampCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST_F(StationFileTest, CrLfAndLfFilesLoadAlike) {
     const std::string lf = "240951\n1\n Name |6075000|0|2|28|0\nB|7000000|1|1|3|50\n";
@@ -225,9 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       }},
                       SaveFailureCase{"ParentIsARegularFile",
                                       [](const TempDir& d) { return d.File("plain") + "/s.tts"; }}),
-    [](const ::testing::TestParamInfo<SaveFailureCase>& row) {
-        return std::string(row.param.name);
-    });
+    RowName());
 
 TEST_F(StationFileTest, ReadOnlyDirectoryGivesOneAndKeepsTheOldFile) {
     if (RunningAsRoot()) GTEST_SKIP() << "root writes into read-only directories";

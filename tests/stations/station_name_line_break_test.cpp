@@ -11,6 +11,7 @@
 #include "stations/commands/station_commands.h"
 #include "stations/station_list.h"
 #include "support/main_window_rig.h"
+#include "support/row_name.h"
 #include "support/scripted_dialog.h"
 #include "support/temp_dir.h"
 #include "support/controller_test_access.h"
@@ -18,7 +19,7 @@
 namespace {
 
 struct NameCase {
-    const char* rowName;
+    const char* name;
     const char* typed;
 };
 
@@ -87,6 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"CrLfInside", "BBC\r\nWorld Service"},
                     NameCase{"LineFeedFirst", "\no\\"},
                     NameCase{"LineFeedLast", "Voice of Turkey\n"}),
-    [](const testing::TestParamInfo<NameCase>& row) { return std::string(row.param.rowName); });
+    RowName());
 
 }  // namespace

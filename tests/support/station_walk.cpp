@@ -1,6 +1,6 @@
 #include "support/station_walk.h"
 
-#include "stations/station_line.h"
+#include "stations/station_file_format.h"
 
 std::vector<std::string> StationLines(const CStationList& list) {
     std::vector<std::string> lines;

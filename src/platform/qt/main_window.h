@@ -80,6 +80,8 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // Builds every control under its id, lays them out and forms the radio groups.
+    void BuildLayout();
     QWidget* BuildFrequencyGroup();
     // A group of push-like radio buttons in one row (mode, AGC).
     QWidget* BuildLatchedGroup(const QString& title, std::span<const int> ids,

@@ -7,7 +7,7 @@
 #include "link/filter_table.h"
 #include "base/frequency_text.h"
 #include "base/number_text.h"
-#include "stations/station_line.h"
+#include "stations/station_file_format.h"
 
 namespace {
 

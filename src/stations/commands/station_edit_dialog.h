@@ -18,7 +18,7 @@ class CStationEditDialog : public DialogLogic {
     void OnCommand(DialogWindow& window, int id) override;
 
     std::string name;
-    int agcChoice = -1;     // 0 slow .. 2 fast (agc - 1)
+    int agcChoice = -1;     // 0 slow .. 2 fast, AgcIndexOf(agc)
     int modeChoice = -1;    // 0 AM, 1 USB, 2 LSB, 3 CW
     int displayMHz = 1;     // unit of the frequency field: 1 MHz, 0 kHz
     int frequency = 0;      // Hz

@@ -1,11 +1,12 @@
-#include "stations/station_line.h"
+#include "stations/station_file_format.h"
 
 #include <algorithm>
 #include <charconv>
 
 #include "base/minimum_frequency.h"
-#include "link/filter_table.h"
 #include "base/number_text.h"
+#include "base/radio_limits.h"
+#include "link/filter_table.h"
 
 namespace {
 
@@ -64,9 +65,10 @@ std::string FormatStationLine(const StationRecord& station) {
 void BringIntoRange(StationRecord& station) {
     station.frequency = std::clamp(station.frequency, MinimumFrequency, kMaximumFrequency);
     station.mode = std::clamp(station.mode, 0, 3);
-    station.agc = std::clamp(station.agc, 1, 3);
+    station.agc = std::clamp(station.agc, kAgcSlow, kAgcFast);
     station.filter = std::clamp(station.filter, 0, FilterTable::kRowCount - 1);
-    station.passbandShift = std::clamp(station.passbandShift, -kPassbandShiftLimitHz, kPassbandShiftLimitHz);
+    station.passbandShift =
+        std::clamp(station.passbandShift, -kPassbandShiftLimitHz, kPassbandShiftLimitHz);
 }
 
 void BlankLineBreaks(std::string& name) {
