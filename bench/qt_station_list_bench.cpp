@@ -5,9 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 #include <QApplication>
+#include <cstdlib>
 
 #include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
@@ -15,10 +14,10 @@
 #include "platform/qt/main_window.h"
 #include "station_counters.h"
 #include "station_file_text.h"
+#include "support/controller_test_access.h"
 #include "support/fake_host.h"
 #include "support/virtual_clock.h"
 #include "ui/main_dialog.h"
-#include "support/controller_test_access.h"
 
 namespace {
 
@@ -81,9 +80,17 @@ void QtWindowRepaint(benchmark::State& state) {
     }
 }
 
-BENCHMARK(QtListFillAndSort)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(QtListFillAndSort)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity();
-BENCHMARK(QtListSortByNameAndBack)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(QtListSortByNameAndBack)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity();
 BENCHMARK(QtWindowRepaint)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

@@ -11,9 +11,9 @@
 #include "link/receiver_link.h"
 #include "link/tuning_command.h"
 #include "null_serial_device.h"
+#include "support/controller_test_access.h"
 #include "support/fake_host.h"
 #include "support/virtual_clock.h"
-#include "support/controller_test_access.h"
 
 namespace {
 

@@ -82,12 +82,14 @@ void MeasureTuning(CReceiverLink& link, const SimProcess& sim, int commands) {
     const double takenS = StampOf(last) - StampOf(first);
     std::printf("tuning_throughput commands=%d line_limit_per_command_ms=%.1f\n", commands,
                 lineS * 1e3);
-    std::printf("  by simulator stamps: %.3f s for %d commands after the first -> %.3f of the "
-                "line limit\n",
-                takenS, commands - 1, (commands - 1) * lineS / takenS);
-    std::printf("  end to end (first call to last command logged): %.3f s -> %.3f of the line "
-                "limit\n",
-                endToEndS, commands * lineS / endToEndS);
+    std::printf(
+        "  by simulator stamps: %.3f s for %d commands after the first -> %.3f of the "
+        "line limit\n",
+        takenS, commands - 1, (commands - 1) * lineS / takenS);
+    std::printf(
+        "  end to end (first call to last command logged): %.3f s -> %.3f of the line "
+        "limit\n",
+        endToEndS, commands * lineS / endToEndS);
     std::printf("  program blocked in writes: %.3f s; CPU %.4f s -> cpu/line %.5f\n", writingS,
                 cpuS, cpuS / (commands * lineS));
 }
@@ -110,14 +112,16 @@ void MeasureQueries(CReceiverLink& link, int polls) {
     const Spread version = SpreadOf(versionMs);
     const double signalFloorMs = LineSeconds(kSignalBytes) * 1e3;
     const double versionFloorMs = LineSeconds(kVersionBytes) * 1e3;
-    std::printf("signal_poll polls=%d failed=%d floor_ms=%.1f median_ms=%.1f mean_ms=%.1f "
-                "max_ms=%.1f -> median/floor %.3f\n",
-                polls, signalFailures, signalFloorMs, signal.medianMs, signal.meanMs,
-                signal.maxMs, signal.medianMs / signalFloorMs);
-    std::printf("version_query queries=%d failed=%d floor_ms=%.1f median_ms=%.1f mean_ms=%.1f "
-                "max_ms=%.1f -> median/floor %.3f\n",
-                polls, versionFailures, versionFloorMs, version.medianMs, version.meanMs,
-                version.maxMs, version.medianMs / versionFloorMs);
+    std::printf(
+        "signal_poll polls=%d failed=%d floor_ms=%.1f median_ms=%.1f mean_ms=%.1f "
+        "max_ms=%.1f -> median/floor %.3f\n",
+        polls, signalFailures, signalFloorMs, signal.medianMs, signal.meanMs, signal.maxMs,
+        signal.medianMs / signalFloorMs);
+    std::printf(
+        "version_query queries=%d failed=%d floor_ms=%.1f median_ms=%.1f mean_ms=%.1f "
+        "max_ms=%.1f -> median/floor %.3f\n",
+        polls, versionFailures, versionFloorMs, version.medianMs, version.meanMs, version.maxMs,
+        version.medianMs / versionFloorMs);
     std::printf("  CPU for all queries %.4f s over %.3f s blocked -> cpu/wall %.5f\n", cpuS,
                 (signal.meanMs + version.meanMs) * polls * 1e-3,
                 cpuS / ((signal.meanMs + version.meanMs) * polls * 1e-3));
@@ -137,10 +141,10 @@ void MeasureTuneThenPoll(CReceiverLink& link, int pairs) {
     }
     const Spread spread = SpreadOf(pairMs);
     const double floorMs = LineSeconds(kTuningBytes + kSignalBytes) * 1e3;
-    std::printf("tune_then_poll pairs=%d failed_polls=%d floor_ms=%.1f median_ms=%.1f "
-                "max_ms=%.1f -> median/floor %.3f\n",
-                pairs, failures, floorMs, spread.medianMs, spread.maxMs,
-                spread.medianMs / floorMs);
+    std::printf(
+        "tune_then_poll pairs=%d failed_polls=%d floor_ms=%.1f median_ms=%.1f "
+        "max_ms=%.1f -> median/floor %.3f\n",
+        pairs, failures, floorMs, spread.medianMs, spread.maxMs, spread.medianMs / floorMs);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 inline void CountStations(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["cpu/station"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * state.range(0)),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["cpu/station"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }

@@ -14,11 +14,11 @@
 #include "station_counters.h"
 #include "station_file_text.h"
 #include "stations/station_list.h"
+#include "support/controller_test_access.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 #include "support/virtual_clock.h"
 #include "ui/main_dialog.h"
-#include "support/controller_test_access.h"
 
 namespace {
 
@@ -109,9 +109,8 @@ void ListViewSortByNameAndBack(benchmark::State& state) {
     CountStations(state);
 }
 
-#define STATION_COUNTS(name)                                                             \
-    BENCHMARK(name)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)  \
-        ->Complexity()
+#define STATION_COUNTS(name) \
+    BENCHMARK(name)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity()
 
 STATION_COUNTS(StationFileLoad);
 STATION_COUNTS(StationFileParse);

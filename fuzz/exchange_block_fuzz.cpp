@@ -18,10 +18,14 @@ namespace {
 // its NUL.
 std::vector<std::size_t> FieldSizes(std::uint32_t format) {
     switch (format) {
-        case 1: return {24, 24, 24};
-        case 2: return {50, 50, 0};
-        case 3: return {50, 100, 50, 0};
-        default: return {};
+        case 1:
+            return {24, 24, 24};
+        case 2:
+            return {50, 50, 0};
+        case 3:
+            return {50, 100, 50, 0};
+        default:
+            return {};
     }
 }
 
@@ -34,8 +38,9 @@ bool FitForAName(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     // Mostly the three formats, sometimes any value at all.
-    const std::uint32_t format = input.ConsumeBool() ? input.ConsumeIntegralInRange<std::uint32_t>(0, 4)
-                                                     : input.ConsumeIntegral<std::uint32_t>();
+    const std::uint32_t format = input.ConsumeBool()
+                                     ? input.ConsumeIntegralInRange<std::uint32_t>(0, 4)
+                                     : input.ConsumeIntegral<std::uint32_t>();
     // An exact-size copy, so that the address sanitizer sees any read past the block.
     const std::vector<std::uint8_t> block = input.ConsumeRemainingBytes<std::uint8_t>();
 

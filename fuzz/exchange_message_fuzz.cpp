@@ -13,9 +13,9 @@
 #include "base/minimum_frequency.h"
 #include "exchange/exchange_value.h"
 #include "fuzz_check.h"
+#include "support/controller_test_access.h"
 #include "support/fake_copy_data_bus.h"
 #include "support/main_window_rig.h"
-#include "support/controller_test_access.h"
 
 namespace {
 
@@ -24,9 +24,12 @@ constexpr int kMostMessages = 16;
 std::uint32_t MessageValue(FuzzedDataProvider& input) {
     // Mostly the messages the partner sends, sometimes any value.
     switch (input.ConsumeIntegralInRange(0, 2)) {
-        case 0: return kTuneMessage + input.ConsumeIntegralInRange<std::uint32_t>(0, 4);
-        case 1: return kStationMessage + input.ConsumeIntegralInRange<std::uint32_t>(0, 4);
-        default: return input.ConsumeIntegral<std::uint32_t>();
+        case 0:
+            return kTuneMessage + input.ConsumeIntegralInRange<std::uint32_t>(0, 4);
+        case 1:
+            return kStationMessage + input.ConsumeIntegralInRange<std::uint32_t>(0, 4);
+        default:
+            return input.ConsumeIntegral<std::uint32_t>();
     }
 }
 
@@ -55,15 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool withStation = input.ConsumeBool();
     if (withStation) {
         StationNode node = kNoStation;
-        ControllerTestAccess::Stations(program.controller).Add(StationRecord("Known", 7100000, 1, 2, 10, 0), node);
+        ControllerTestAccess::Stations(program.controller)
+            .Add(StationRecord("Known", 7100000, 1, 2, 10, 0), node);
     }
     program.dialog.OnInitDialog();
     program.clock.RunPending();
 
     for (int i = 0; i < kMostMessages && input.remaining_bytes() > 0; ++i) {
         const std::uint32_t value = MessageValue(input);
-        const std::vector<std::uint8_t> block = input.ConsumeBytes<std::uint8_t>(
-            input.ConsumeIntegralInRange<std::size_t>(0, 400));
+        const std::vector<std::uint8_t> block =
+            input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 400));
         program.dialog.OnCopyData(value, block.data(), block.size());
         if (input.ConsumeIntegralInRange(0, 7) == 0) program.dialog.OnCommand(IDC_ZEL);
     }
@@ -72,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(link.Frequency() >= MinimumFrequency && link.Frequency() <= kMaximumFrequency);
     FUZZ_CHECK(ControllerTestAccess::Settings(program.controller).Frequency == link.Frequency());
 
-    const std::set<StationNode> nodes = StationNodes(ControllerTestAccess::Stations(program.controller));
+    const std::set<StationNode> nodes =
+        StationNodes(ControllerTestAccess::Stations(program.controller));
     std::set<StationNode> shown;
     for (int row = 0; row < program.window.RowCount(); ++row) {
         shown.insert(program.window.GetRowData(row));

@@ -10,14 +10,14 @@
 #include <string>
 
 #include "base/minimum_frequency.h"
+#include "base/number_text.h"
 #include "fuzz_check.h"
 #include "stations/commands/station_edit_dialog.h"
 #include "stations/station_list.h"
+#include "support/controller_test_access.h"
 #include "support/fake_dialog_window.h"
 #include "support/fake_host.h"
 #include "support/main_window_rig.h"
-#include "base/number_text.h"
-#include "support/controller_test_access.h"
 
 namespace {
 
@@ -63,8 +63,8 @@ void EnterFrequency(const std::string& text, int displayMHz) {
 }
 
 void EditStation(FuzzedDataProvider& input) {
-    MinimumFrequency = input.ConsumeIntegralInRange(kLowestMinimumFrequency,
-                                                    kDefaultMinimumFrequency);
+    MinimumFrequency =
+        input.ConsumeIntegralInRange(kLowestMinimumFrequency, kDefaultMinimumFrequency);
     FakeHost host;
     FakeDialogWindow window;
     window.DeclareRadioGroup(

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/ini_profile.h"
-#include "base/minimum_frequency.h"
 #include "app/profile_settings.h"
+#include "base/minimum_frequency.h"
 #include "fuzz_check.h"
 #include "link/filter_table.h"
 #include "support/memory_profile_store.h"
@@ -32,8 +32,7 @@ bool AllInRange(const ProfileSettings& s) {
            InRange(s.SquelchLevel, 0, 90) && InRange(s.UseSquelchLevel, 0, 1) &&
            InRange(s.VolumeLevel, 0, 63) && InRange(s.VolumeOn, 0, 1) &&
            InRange(s.LineLevel, 0, 63) && InRange(s.LineOn, 0, 1) && InRange(s.ComPort, 1, 4) &&
-           InRange(s.CWFrequency, -15000, 15000) &&
-           InRange(s.CorrectionFrequency, -1000, 1000) &&
+           InRange(s.CWFrequency, -15000, 15000) && InRange(s.CorrectionFrequency, -1000, 1000) &&
            InRange(s.CorrectionFrequency2, -1000, 1000) && InRange(s.DisplayMHz, 0, 1) &&
            InRange(s.TuningTimeSlow, 500, 5000) && InRange(s.TuningTimeFast, 200, 1000);
 }

@@ -15,11 +15,11 @@
 #include "fuzz_check.h"
 #include "link/receiver_link.h"
 #include "link/tuning_command.h"
+#include "support/controller_test_access.h"
 #include "support/fake_host.h"
 #include "support/recording_main_view.h"
 #include "support/scripted_serial_device.h"
 #include "support/virtual_clock.h"
-#include "support/controller_test_access.h"
 
 namespace {
 
@@ -46,10 +46,18 @@ void CheckDecoders(FuzzedDataProvider& input) {
 void Deliver(FuzzedDataProvider& input, ScriptedSerialDevice& device) {
     const Bytes bytes = input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange(0, 12));
     switch (input.ConsumeIntegralInRange(0, 3)) {
-        case 0: device.QueueReply(bytes); break;
-        case 1: device.QueueStaleInput(bytes); break;
-        case 2: device.AnswerTo({'X', 0x0D}, bytes); break;
-        default: device.AnswerTo({'?', 0x0D}, bytes); break;
+        case 0:
+            device.QueueReply(bytes);
+            break;
+        case 1:
+            device.QueueStaleInput(bytes);
+            break;
+        case 2:
+            device.AnswerTo({'X', 0x0D}, bytes);
+            break;
+        default:
+            device.AnswerTo({'?', 0x0D}, bytes);
+            break;
     }
 }
 

@@ -59,7 +59,7 @@ struct ProfileSettings {
 // Asked when the profile holds no usable COM port. Returns the chosen index 0..3 (COM1..COM4);
 // closing the question without a choice gives 0.
 class ComPortChooser {
-public:
+  public:
     virtual ~ComPortChooser() = default;
     virtual int ChooseComPort() = 0;
 };

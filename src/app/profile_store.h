@@ -4,7 +4,7 @@
 
 // Sectioned key/value storage of the settings (an INI file on disk).
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
 
     // The stored integer, or defaultValue when the key is missing or does not begin with a number.

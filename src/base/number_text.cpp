@@ -7,8 +7,12 @@
 
 namespace {
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Far beyond any exponent that leaves an int or a double anything but zero or overflow.
 constexpr long kExponentLimit = 100000;
@@ -121,7 +125,8 @@ bool ReadIntegerPrefix(const std::string& text, int& value) {
     if (i >= text.size() || !IsDigit(text[i])) return false;
     long long magnitude = 0;
     while (i < text.size() && IsDigit(text[i])) {
-        if (magnitude <= static_cast<long long>(INT_MAX) + 1) magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude <= static_cast<long long>(INT_MAX) + 1)
+            magnitude = magnitude * 10 + (text[i] - '0');
         ++i;
     }
     long long signedValue = negative ? -magnitude : magnitude;

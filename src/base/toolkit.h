@@ -25,7 +25,7 @@ struct FileDialogOptions {
 
 // One open dialog window, its controls addressed by id.
 class DialogWindow {
-public:
+  public:
     virtual ~DialogWindow() = default;
 
     virtual int GetCheck(int id) = 0;
@@ -56,7 +56,7 @@ public:
 
 // The logic of a modal dialog; the host builds its window from the template id.
 class DialogLogic {
-public:
+  public:
     virtual ~DialogLogic() = default;
     virtual int TemplateId() const = 0;
     virtual void OnInitDialog(DialogWindow& window) = 0;
@@ -66,7 +66,7 @@ public:
 
 // Program-wide host services. Message boxes carry the program name as caption.
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     // Returns IDOK, IDYES, IDNO or IDCANCEL.
     virtual int MessageBox(const std::string& text, MessageButtons buttons, MessageIcon icon) = 0;
@@ -82,7 +82,7 @@ public:
 
 // The station list view (control 1009): rows of two texts and a record node.
 class StationListView {
-public:
+  public:
     virtual ~StationListView() = default;
     virtual int RowCount() = 0;
     virtual void InsertRow(int row, const std::string& frequencyText, const std::string& name,

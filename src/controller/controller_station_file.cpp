@@ -2,9 +2,9 @@
 // messages, the list view refill, and the load and save around the run.
 
 #include "app/profile_settings.h"
+#include "base/toolkit.h"
 #include "controller/file_name_part.h"
 #include "controller/receiver_controller.h"
-#include "base/toolkit.h"
 
 namespace {
 

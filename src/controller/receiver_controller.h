@@ -26,7 +26,6 @@ constexpr int kAlivePeriodMs = 3000;
 constexpr int kSignalPeriodMs = 200;
 constexpr int kRepeatDelayMs = 500;
 
-
 inline constexpr const char* kTitleActive = "  ZORIVAN  Ten-Tec RX-320 Control Program";
 inline constexpr const char* kTitleNotActive =
     "  ZORIVAN  Ten-Tec RX-320 Control Program    (Hardware is not active, please check!)";

@@ -2,14 +2,14 @@
 
 // Receives the ticks of the timers it set.
 class TimerSink {
-public:
+  public:
     virtual ~TimerSink() = default;
     virtual void OnTimer(int id) = 0;
 };
 
 // Timers delivered on the user-interface thread, between other events, never inside one.
 class TimerHost {
-public:
+  public:
     virtual ~TimerHost() = default;
     // Where ticks go; set once by the owner of the timers.
     virtual void Attach(TimerSink* sink) = 0;

@@ -6,7 +6,7 @@ struct UtcTime {
 };
 
 class UtcClock {
-public:
+  public:
     virtual ~UtcClock() = default;
     virtual UtcTime Now() = 0;
 };

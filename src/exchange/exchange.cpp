@@ -8,8 +8,8 @@
 #include "exchange/exchange_station_name.h"
 #include "exchange/exchange_value.h"
 #include "exchange/partner_title.h"
-#include "stations/name_encoding.h"
 #include "stations/commands/station_commands.h"
+#include "stations/name_encoding.h"
 
 CExchange::CExchange(CReceiverController& controller, Host& host, MainView& view,
                      StationListView& list, CStationCommands& commands, CopyDataBus* bus,
@@ -96,7 +96,7 @@ void CExchange::StoreStation(std::uint32_t format, const ExchangeBlock& block) {
 
     // On top, where the user sees it, even in a sorted list; the next sort puts it in place.
     view_.AddStationRow(node, tuning.displayMHz, station.frequency,
-                          stations.DisplayName(station.name));
+                        stations.DisplayName(station.name));
     list_.SelectRow(0);
     // Mode, AGC, filter and shift at the receiver are already the new station's.
     controller_.SetFrequency(block.frequencyHz);

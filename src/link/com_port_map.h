@@ -6,7 +6,7 @@
 // Where COM1..COM4 lead on this host. On Linux the defaults are /dev/ttyS0..3; the profile's
 // "Ports" section replaces any of them (a USB adapter is usually /dev/ttyUSB0).
 class ComPortMap {
-public:
+  public:
     static constexpr int kPortCount = 4;
 
     ComPortMap();
@@ -17,6 +17,6 @@ public:
     void SetPath(int port, const std::string& path);
     static std::string DefaultPath(int port);
 
-private:
+  private:
     std::array<std::string, kPortCount> paths_;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/radio_limits.h"
 #include "link/serial_port.h"
 #include "link/tuning_command.h"
-#include "base/radio_limits.h"
 
 // What CReceiverLink::Connect returns.
 namespace LinkConnectResult {
@@ -24,20 +24,20 @@ inline constexpr int kIncompleteWrite = 3;  // a command was not written complet
 // change into the receiver's commands. Each operation returns a LinkResult, Connect a
 // LinkConnectResult. A setter checks the port, then the argument, then stores, then sends.
 class CReceiverLink : public CSerialPort {
-public:
+  public:
     CReceiverLink(SerialDevice& device, const ComPortMap& ports);
 
     int Connect(int comPort);
     int Disconnect();
 
-    int SetMode(int mode);                 // 0..3
-    int SetAgc(int agc);                   // 1..3
-    int SetFilter(int filterIndex);        // 0..35
-    int SetVolume(int level);              // 0..63
-    int SetLineLevel(int level);           // 0..63
-    int SetFrequency(int frequencyHz);     // MinimumFrequency..30,000,000
-    int SetPassbandShift(int shiftHz);     // -1000..1000
-    int SetCwFrequency(int cwFrequencyHz); // -15000..15000
+    int SetMode(int mode);                  // 0..3
+    int SetAgc(int agc);                    // 1..3
+    int SetFilter(int filterIndex);         // 0..35
+    int SetVolume(int level);               // 0..63
+    int SetLineLevel(int level);            // 0..63
+    int SetFrequency(int frequencyHz);      // MinimumFrequency..30,000,000
+    int SetPassbandShift(int shiftHz);      // -1000..1000
+    int SetCwFrequency(int cwFrequencyHz);  // -15000..15000
     int SetCorrection(int frequency1Hz, int correction1Hz, int frequency2Hz, int correction2Hz);
 
     // version: firmware version x 100, 0 on failure.
@@ -57,7 +57,7 @@ public:
     int CwFrequency() const { return cwFrequency_; }
     const CorrectionPoints& Correction() const { return correction_; }
 
-private:
+  private:
     // Volume and line level: same range and command shape, another letter.
     int SetLevel(std::uint8_t letter, int level, int& stored);
     int SendTuning();

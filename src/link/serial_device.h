@@ -32,7 +32,7 @@ enum class SerialOpenError { None, NoSuchDevice, Busy, PermissionDenied, Other }
 
 // The host's serial facility, synchronous. One object drives one device at a time.
 class SerialDevice {
-public:
+  public:
     virtual ~SerialDevice() = default;
 
     // Opens the device exclusively for reading and writing; false when it cannot be had.

@@ -40,7 +40,7 @@ inline constexpr int kRefused = 3;
 // The one open COM port through which the receiver is driven. Every operation returns a small
 // status code and shows nothing; the caller decides.
 class CSerialPort {
-public:
+  public:
     // Neither argument is owned; both must outlive the port.
     CSerialPort(SerialDevice& device, const ComPortMap& ports);
     ~CSerialPort();
@@ -65,10 +65,10 @@ public:
     // The device path "COMn" was mapped to at the last Open, for messages.
     const std::string& DevicePath() const { return devicePath_; }
 
-protected:
+  protected:
     SerialDevice& Device() { return device_; }
 
-private:
+  private:
     SerialDevice& device_;
     const ComPortMap& ports_;
     bool open_ = false;

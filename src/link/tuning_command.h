@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+
 #include "base/radio_limits.h"
 
 // Pure encoding and decoding of the receiver's bytes, tested without any port.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "base/radio_limits.h"
-
 #include <optional>
+
+#include "base/radio_limits.h"
 
 // The receiver as a network client sees it. Gets answer from the program's own state at once and
 // never wait for the serial line; sets act exactly as the same change made in the window would,

@@ -19,7 +19,7 @@
 //   the view to mark it. The listener asks "who is this?" with a signal in the ear: a candidate
 //   shown on a day it is silent costs a glance, one hidden on the day it runs costs the answer.
 class DayRule {
-public:
+  public:
     enum class Kind { Daily, Weekdays, Dates, Irregular };
 
     // Reads the field as written in Windows-1252; never fails.
@@ -34,7 +34,7 @@ public:
 
     bool operator==(const DayRule&) const = default;
 
-private:
+  private:
     bool ReadWeekdays(std::string_view field);
     bool ReadDates(std::string_view field);
 

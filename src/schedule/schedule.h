@@ -18,7 +18,7 @@ enum class ScheduleLoadStatus {
 // A broadcast schedule (the EiBi CSV file) and the question "who is on the air?". Keeps every row
 // it can read, in file order, and the line number and problem of every row it cannot read.
 class Schedule {
-public:
+  public:
     // Replaces the schedule with the rows of the file at path, read in blocks so that memory
     // grows with the entries only. On failure the schedule is empty.
     ScheduleLoadStatus Load(const std::string& path);
@@ -39,7 +39,7 @@ public:
     std::vector<const ScheduleEntry*> OnAirNear(int frequencyHz, int toleranceHz,
                                                 const UtcTime& time) const;
 
-private:
+  private:
     void Index();
 
     std::vector<ScheduleEntry> entries_;

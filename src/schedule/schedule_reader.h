@@ -21,7 +21,7 @@ struct SkippedRow {
 // end at LF, CR LF or CR. Header lines and blank lines are passed over. Memory beyond the results
 // is one line at most. May throw std::bad_alloc; Schedule catches it.
 class ScheduleReader {
-public:
+  public:
     ScheduleReader(std::vector<ScheduleEntry>& entries, std::vector<SkippedRow>& skipped)
         : entries_(entries), skipped_(skipped) {}
 
@@ -29,7 +29,7 @@ public:
     // Takes the last line when the file does not end with a line end.
     void Finish();
 
-private:
+  private:
     void EndLine(std::string_view tail);
     void KeepPartial(std::string_view start);
     void TakeLine(std::string_view line);

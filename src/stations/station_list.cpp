@@ -5,8 +5,8 @@
 
 #include "app/atomic_file.h"
 #include "app/file_contents.h"
-#include "stations/station_file_format.h"
 #include "base/number_text.h"
+#include "stations/station_file_format.h"
 
 namespace {
 

@@ -2,19 +2,18 @@
 
 #include <cstdio>
 
+#include "base/frequency_text.h"
+#include "base/radio_limits.h"
 #include "controller/receiver_controller.h"
 #include "link/filter_table.h"
 #include "schedule/schedule_commands.h"
 #include "stations/commands/list_sorter.h"
 #include "stations/commands/station_commands.h"
 #include "stations/commands/station_file_dialog.h"
-#include "base/frequency_text.h"
-#include "base/radio_limits.h"
 #include "ui/main_window_radio_groups.h"
 #include "ui/main_window_sliders.h"
 
 namespace {
-
 
 std::string DecimalText(int value) {
     return std::to_string(value);

@@ -17,6 +17,7 @@ void CMainDialog::OnZel() {
 
 int CMainDialog::OnCopyData(std::uint32_t value, const std::uint8_t* data, std::size_t size) {
     if (controller_ == nullptr || stationCommands_ == nullptr) return 0;
-    return CExchange(*controller_, host_, *this, window_, *stationCommands_, copyDataBus_, exchangeNotice_)
+    return CExchange(*controller_, host_, *this, window_, *stationCommands_, copyDataBus_,
+                     exchangeNotice_)
         .OnCopyData(value, data, size);
 }

@@ -15,8 +15,9 @@ struct SliderSetup {
 inline constexpr SliderSetup kMainWindowSliders[] = {
     {IDC_VOLUME_SLIDER, kLowestLevel, kHighestLevel, 8, 1, 4},
     {IDC_LINE_SLIDER, kLowestLevel, kHighestLevel, 8, 1, 4},
-    {IDC_PBS_SLIDER, -kPassbandShiftLimitHz, kPassbandShiftLimitHz, 200, 1, 20},  // Hz; ticks at a tenth of the range
-    {IDC_SQUELCH_SLIDER, 0, 90, 10, 1, 4},      // dB on the signal meter's scale
+    {IDC_PBS_SLIDER, -kPassbandShiftLimitHz, kPassbandShiftLimitHz, 200, 1,
+     20},                                   // Hz; ticks at a tenth of the range
+    {IDC_SQUELCH_SLIDER, 0, 90, 10, 1, 4},  // dB on the signal meter's scale
 };
 
 // The set-up of slider id, or null when id is not one of the four.

@@ -8,7 +8,7 @@
 // The main window as CMainDialog drives it: its controls by id, the station list view, and the
 // three painted displays. The Qt main window implements it; tests use an in-memory one.
 class MainWindowSurface : public DialogWindow, public StationListView {
-public:
+  public:
     // Each stores the value and repaints the control at once.
     virtual void ShowFrequencyText(const std::string& text) = 0;
     virtual void ShowSignalMeter(int currentDb, int averageDb) = 0;

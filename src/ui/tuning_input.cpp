@@ -1,8 +1,8 @@
 // The frequency entry, the step and continuous-tuning buttons and the mouse wheel.
 
+#include "base/number_text.h"
 #include "controller/receiver_controller.h"
 #include "ui/main_dialog.h"
-#include "base/number_text.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/ini_profile.h"
-#include "base/minimum_frequency.h"
 #include "app/profile_settings.h"
+#include "base/minimum_frequency.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/temp_dir.h"
 
@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
     StationFilePaths, ProfileValueRoundTripTest,
     testing::Values(ValueCase{"CarriageReturnInsideLf", "StationFile=/home/u/a\rb.tts", "\n"},
                     ValueCase{"CarriageReturnInsideCrLf", "StationFile=/home/u/a\rb.tts", "\r\n"},
-                    ValueCase{"EqualsSignThenCarriageReturn", "StationFile==3\r/hoMe/user/stations.tts", "\n"}),
+                    ValueCase{"EqualsSignThenCarriageReturn",
+                              "StationFile==3\r/hoMe/user/stations.tts", "\n"}),
     [](const testing::TestParamInfo<ValueCase>& row) { return std::string(row.param.name); });
 
 struct WindowPosCase {

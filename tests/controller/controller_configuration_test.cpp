@@ -13,8 +13,8 @@ using ControllerConfigurationTest = ControllerTest;
 
 std::array<int, 9> ConfigurationOf(const CReceiverController& controller) {
     const ReceiverConfiguration c = controller.GetConfiguration();
-    return {c.comPort,       c.correctionPoint1Hz, c.correction1Hz,    c.correctionPoint2Hz,
-            c.correction2Hz, c.displayMHz,         c.cwFrequencyHz,    c.tuningTimeSlowMs,
+    return {c.comPort,         c.correctionPoint1Hz, c.correction1Hz, c.correctionPoint2Hz,
+            c.correction2Hz,   c.displayMHz,         c.cwFrequencyHz, c.tuningTimeSlowMs,
             c.tuningTimeFastMs};
 }
 

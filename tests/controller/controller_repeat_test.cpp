@@ -14,7 +14,8 @@ class ControllerRepeatTest : public ControllerTest {
   protected:
     void SetUp() override {
         ControllerTest::SetUp();
-        ControllerTestAccess::Settings(controller).DisplaySignalStrength = 0;  // keeps the records to tuning
+        ControllerTestAccess::Settings(controller).DisplaySignalStrength =
+            0;  // keeps the records to tuning
         ControllerTestAccess::Settings(controller).Frequency = 6075000;
         ControllerTestAccess::Settings(controller).TuningStepSize = 7;  // 5 kHz
         ControllerTestAccess::Settings(controller).TuningTimeSlow = 2000;

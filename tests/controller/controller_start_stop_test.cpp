@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "controller/controller_fixture.h"
 #include "base/control_ids.h"
+#include "controller/controller_fixture.h"
 #include "support/controller_test_access.h"
 
 namespace {
@@ -36,8 +36,12 @@ TEST_F(ControllerStartStopTest, StartPushesTheStoredStateInOrderAndSendsNothing)
     s.StationFile = "/home/op/lists/shortwave.tts";
     StationNode older = kNoStation;
     StationNode newer = kNoStation;
-    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Older", 6000000, 0, 2, 28, 0), older), 0);
-    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Newer", 9610000, 0, 2, 28, 0), newer), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller)
+                  .Add(StationRecord("Older", 6000000, 0, 2, 28, 0), older),
+              0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller)
+                  .Add(StationRecord("Newer", 9610000, 0, 2, 28, 0), newer),
+              0);
 
     controller.Start();
 

@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "base/control_ids.h"
 #include "controller/controller_fixture.h"
+#include "support/controller_test_access.h"
 #include "support/memory_profile_store.h"
 #include "support/row_name.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/station_walk.h"
 #include "support/temp_dir.h"
-#include "base/control_ids.h"
-#include "support/controller_test_access.h"
 
 namespace {
 
@@ -27,7 +27,8 @@ class ControllerStationFileTest : public ControllerTest {
     void SetUp() override {
         ControllerTest::SetUp();
         StationNode node = kNoStation;
-        ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Current", 9610000, 0, 2, 28, 0), node),
+        ASSERT_EQ(ControllerTestAccess::Stations(controller)
+                      .Add(StationRecord("Current", 9610000, 0, 2, 28, 0), node),
                   0);
     }
     std::vector<std::string> MessageTexts() const {
@@ -130,7 +131,8 @@ TEST_F(ControllerStationFileTest, SaveAndSaveAsWriteToTheCurrentName) {
         controller.SetStationFileName(path);
         EXPECT_EQ(controller.StationFileCommand(1, dir.File("ignored.tts"), op), 0);
         EXPECT_EQ(ReadWholeFile(path), "240951\r\n1\r\nCurrent|9610000|0|2|28|0\r\n");
-        EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 0) << static_cast<int>(op);
+        EXPECT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 0)
+            << static_cast<int>(op);
     }
     EXPECT_EQ(ReadWholeFile(dir.File("ignored.tts")), "");
     EXPECT_TRUE(host.messages.empty());
@@ -148,7 +150,9 @@ TEST_F(ControllerStationFileTest, FailedSaveShowsItsMessageAndKeepsListAndName) 
 }
 
 TEST_F(ControllerStationFileTest, UnknownCommandDoesNothing) {
-    EXPECT_EQ(controller.StationFileCommand(1, dir.File("old.tts"), static_cast<StationFileOperation>(5)), 0);
+    EXPECT_EQ(
+        controller.StationFileCommand(1, dir.File("old.tts"), static_cast<StationFileOperation>(5)),
+        0);
     EXPECT_EQ(ReadWholeFile(dir.File("old.tts")), "");
     EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)).size(), 1u);
     EXPECT_TRUE(view.calls.empty());

@@ -8,7 +8,6 @@
 
 #include "support/row_name.h"
 
-
 namespace {
 
 // Records ticks as "id@ms" and runs a test-supplied reaction inside each one.
@@ -137,16 +136,13 @@ TEST_P(VirtualUtcTest, UtcAdvancesWithTheVirtualTime) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, VirtualUtcTest,
-    testing::Values(UtcRow{"PartSecondDoesNotCount", {5, 6, 2024, 12, 0, 0}, 999,
-                           {5, 6, 2024, 12, 0, 0}},
-                    UtcRow{"NewYear", {31, 12, 2023, 23, 59, 59}, 1000, {1, 1, 2024, 0, 0, 0}},
-                    UtcRow{"LeapDay", {28, 2, 2024, 23, 59, 30}, 30000, {29, 2, 2024, 0, 0, 0}},
-                    UtcRow{"NoLeapDayIn2100", {28, 2, 2100, 23, 0, 0}, 3600000,
-                           {1, 3, 2100, 0, 0, 0}},
-                    UtcRow{"LeapDayIn2000", {28, 2, 2000, 12, 0, 0}, 86400000,
-                           {29, 2, 2000, 12, 0, 0}},
-                    UtcRow{"ManyDays", {1, 1, 1970, 0, 0, 0}, 1000LL * 86400 * 20000,
-                           {4, 10, 2024, 0, 0, 0}}),
+    testing::Values(
+        UtcRow{"PartSecondDoesNotCount", {5, 6, 2024, 12, 0, 0}, 999, {5, 6, 2024, 12, 0, 0}},
+        UtcRow{"NewYear", {31, 12, 2023, 23, 59, 59}, 1000, {1, 1, 2024, 0, 0, 0}},
+        UtcRow{"LeapDay", {28, 2, 2024, 23, 59, 30}, 30000, {29, 2, 2024, 0, 0, 0}},
+        UtcRow{"NoLeapDayIn2100", {28, 2, 2100, 23, 0, 0}, 3600000, {1, 3, 2100, 0, 0, 0}},
+        UtcRow{"LeapDayIn2000", {28, 2, 2000, 12, 0, 0}, 86400000, {29, 2, 2000, 12, 0, 0}},
+        UtcRow{"ManyDays", {1, 1, 1970, 0, 0, 0}, 1000LL * 86400 * 20000, {4, 10, 2024, 0, 0, 0}}),
     RowName());
 
 }  // namespace

@@ -8,9 +8,9 @@
 
 #include "base/minimum_frequency.h"
 #include "exchange/exchange_block.h"
+#include "support/controller_test_access.h"
 #include "support/fake_copy_data_bus.h"
 #include "support/main_window_rig.h"
-#include "support/controller_test_access.h"
 
 using Bytes = std::vector<std::uint8_t>;
 

@@ -10,16 +10,16 @@
 #include <random>
 #include <thread>
 
+#include "base/control_ids.h"
 #include "exchange/exchange_value.h"
 #include "exchange/little_endian.h"
 #include "exchange/partner_title.h"
 #include "exchange_fixture.h"
 #include "platform/posix/local_socket_bus.h"
 #include "support/bus_partner_loop.h"
+#include "support/controller_test_access.h"
 #include "support/station_walk.h"
 #include "support/temp_dir.h"
-#include "base/control_ids.h"
-#include "support/controller_test_access.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include "exchange/exchange.h"
-#include "support/controller_test_access.h"
 
 #include <memory>
 #include <ostream>
 
+#include "base/control_ids.h"
 #include "exchange/exchange_value.h"
 #include "exchange/little_endian.h"
 #include "exchange_fixture.h"
+#include "support/controller_test_access.h"
 #include "support/row_name.h"
 #include "support/station_walk.h"
-#include "base/control_ids.h"
 
 namespace {
 
@@ -187,7 +187,8 @@ TEST_F(ExchangeTest, ANewStationGoesOnTopOfTheSortedListSelectedAndTuned) {
     ASSERT_EQ(ControllerTestAccess::Stations(controller).Get(window.rows[0].node, stored), 0);
     EXPECT_EQ(stored.name, "W (X), Y, Z");
     // The receiver's settings of the moment, the shift as it is in effect.
-    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller))[0], "W (X), Y, Z|11700000|1|3|10|250");
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller))[0],
+              "W (X), Y, Z|11700000|1|3|10|250");
     EXPECT_EQ(ControllerTestAccess::Settings(controller).Frequency, 11700000);
     EXPECT_EQ(CommandLetters(), "N");
     EXPECT_FALSE(clock.IsRunning(kRepeatTimer));
@@ -203,7 +204,8 @@ TEST_F(ExchangeTest, ThreeEmptyTextsStoreAStationNamedTwoCommas) {
 
     ASSERT_EQ(window.RowCount(), 1);
     EXPECT_EQ(window.rows[0].frequencyText, " 9580.000");
-    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)), std::vector<std::string>{",,|9580000|1|3|10|0"});
+    EXPECT_EQ(StationLines(ControllerTestAccess::Stations(controller)),
+              std::vector<std::string>{",,|9580000|1|3|10|0"});
 }
 
 // The partner on Windows sends Windows-1252 text; the list keeps the encoding of its file.

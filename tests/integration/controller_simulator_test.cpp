@@ -10,11 +10,11 @@
 #include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "platform/posix/posix_serial_device.h"
+#include "support/controller_test_access.h"
 #include "support/fake_host.h"
 #include "support/recording_main_view.h"
 #include "support/sim_process.h"
 #include "support/virtual_clock.h"
-#include "support/controller_test_access.h"
 
 namespace {
 

@@ -5,13 +5,11 @@
 // cause is gone. (A station file over the size limit or in a read-only directory is covered beside
 // the list.)
 
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <csignal>
-
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -20,8 +18,8 @@
 #include <vector>
 
 #include "app/ini_profile.h"
-#include "base/minimum_frequency.h"
 #include "app/profile_settings.h"
+#include "base/minimum_frequency.h"
 #include "platform/posix/process_signals.h"
 #include "stations/station_list.h"
 #include "support/child_process.h"
@@ -75,8 +73,8 @@ class StationFileSaver : public Saver {
     StationFileSaver() {
         StationNode node = kNoStation;
         for (int i = 0; i < 40; ++i) {
-            list_.Add(StationRecord("Station number " + std::to_string(i), 6000000 + 5000 * i, 0,
-                                    2, 28, 0),
+            list_.Add(StationRecord("Station number " + std::to_string(i), 6000000 + 5000 * i, 0, 2,
+                                    28, 0),
                       node);
         }
     }

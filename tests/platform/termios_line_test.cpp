@@ -6,7 +6,6 @@
 
 #include "support/row_name.h"
 
-
 namespace {
 
 // A terminal as the tty layer hands it out: cooked, echoing, 9600 7E1 with flow control.

@@ -5,9 +5,9 @@
 #include <QDialog>
 #include <QLabel>
 
+#include "base/control_ids.h"
 #include "support/row_name.h"
 #include "ui/about_dialog.h"
-#include "base/control_ids.h"
 
 namespace {
 
@@ -30,12 +30,12 @@ TEST_P(DialogTemplateStaticTest, TemplateHoldsAWrappingLabelForTheCoreText) {
     EXPECT_TRUE(label->wordWrap());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Templates, DialogTemplateStaticTest,
-    ::testing::Values(WrappedStatic{"AboutKeyList", IDD_ABOUTBOX, IDC_ABOUT_KEYS},
-                      WrappedStatic{"ConfigurationPortProblem", IDD_CONFIGURATION,
-                                    IDC_CFG_PORT_PROBLEM}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Templates, DialogTemplateStaticTest,
+                         ::testing::Values(WrappedStatic{"AboutKeyList", IDD_ABOUTBOX,
+                                                         IDC_ABOUT_KEYS},
+                                           WrappedStatic{"ConfigurationPortProblem",
+                                                         IDD_CONFIGURATION, IDC_CFG_PORT_PROBLEM}),
+                         RowName());
 
 TEST(DialogTemplateTest, AboutBoxShowsTheKeyListTheCoreWrites) {
     QDialog dialog;

@@ -1,5 +1,4 @@
 #include "platform/qt/main_window.h"
-#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +11,13 @@
 #include <QTreeWidget>
 #include <QWheelEvent>
 
+#include "base/control_ids.h"
 #include "controller/receiver_controller.h"
 #include "platform/qt/display_controls.h"
+#include "support/controller_test_access.h"
 #include "support/fake_host.h"
 #include "support/scripted_serial_device.h"
 #include "support/virtual_clock.h"
-#include "base/control_ids.h"
 #include "ui/main_dialog.h"
 
 namespace {
@@ -76,7 +76,8 @@ class MainWindowTest : public ::testing::Test {
     // A station in the list, selected.
     void AddSelectedStation(int frequencyHz) {
         StationNode node = kNoStation;
-        ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node),
+        ASSERT_EQ(ControllerTestAccess::Stations(controller)
+                      .Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node),
                   0);
         controller.RefreshStationList();
         window.SelectRow(0);
@@ -229,8 +230,10 @@ TEST_F(MainWindowTest, HoldingUpStepsOnceAtPressAndStopsAtRelease) {
 
 TEST_F(MainWindowTest, FrequencyHeaderClickSortsTheRows) {
     StationNode node = kNoStation;
-    ControllerTestAccess::Stations(controller).Add(StationRecord("Low", 5000000, 0, 2, 28, 0), node);
-    ControllerTestAccess::Stations(controller).Add(StationRecord("High", 9000000, 0, 2, 28, 0), node);
+    ControllerTestAccess::Stations(controller)
+        .Add(StationRecord("Low", 5000000, 0, 2, 28, 0), node);
+    ControllerTestAccess::Stations(controller)
+        .Add(StationRecord("High", 9000000, 0, 2, 28, 0), node);
     controller.RefreshStationList();
     // A new station goes to the top, whatever its frequency.
     window.InsertRow(0, "29000.000", "Highest", kNoStation);
@@ -266,7 +269,8 @@ TEST_F(MainWindowTest, DoubleClickBelowTheRowsTunesTheSelectedStation) {
 TEST_F(MainWindowTest, AfterADeleteNoStationIsSelected) {
     StationNode node = kNoStation;
     for (int frequencyHz : {6000000, 7000000, 8000000}) {
-        ControllerTestAccess::Stations(controller).Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node);
+        ControllerTestAccess::Stations(controller)
+            .Add(StationRecord("Test", frequencyHz, 0, 2, 28, 0), node);
     }
     controller.RefreshStationList();
     window.SelectRow(1);
@@ -349,7 +353,8 @@ class ShownPosition : public QObject {
 };
 
 TEST_F(MainWindowTest, StoredPlacementIsTakenBeforeTheWindowIsShown) {
-    ControllerTestAccess::Settings(controller).WindowPos = WindowPlacement{44, 0, 1, -1, -1, -1, -1, 120, 80, 700, 500};
+    ControllerTestAccess::Settings(controller).WindowPos =
+        WindowPlacement{44, 0, 1, -1, -1, -1, -1, 120, 80, 700, 500};
     MainWindow second;
     CMainDialog secondDialog{host, second};
     second.SetDialog(&secondDialog);

@@ -1,5 +1,4 @@
 #include "platform/qt/qt_copy_data_bus.h"
-#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -19,6 +18,7 @@
 #include "exchange/partner_title.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_host.h"
+#include "support/controller_test_access.h"
 #include "support/raw_bus_client.h"
 #include "support/scripted_serial_device.h"
 #include "support/temp_dir.h"

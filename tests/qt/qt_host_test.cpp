@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "base/control_ids.h"
 #include "platform/qt/dialog_templates.h"
 #include "platform/qt/file_dialog_filter.h"
-#include "base/control_ids.h"
 #include "support/row_name.h"
 
 namespace {

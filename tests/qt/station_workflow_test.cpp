@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 
+#include "base/control_ids.h"
 #include "controller/receiver_controller.h"
 #include "link/tuning_command.h"
 #include "platform/qt/dialog_templates.h"
@@ -23,12 +24,11 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_host.h"
+#include "support/controller_test_access.h"
 #include "support/scripted_serial_device.h"
 #include "support/temp_dir.h"
 #include "support/virtual_clock.h"
-#include "base/control_ids.h"
 #include "ui/main_dialog.h"
-#include "support/controller_test_access.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 
 #include "support/row_name.h"
 
-
 namespace {
 
 // "set_freq[VFOA](9580000)": long name, VFO token, arguments; "?" for an unknown command.
@@ -65,8 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"UnknownCommandEndsTheLine", "fXf", '\0', {"get_freq()", "?"}},
         LineRow{"UnknownLongName", "\\get_everything", '\0', {"?"}},
         LineRow{"HelpIsNoCommand", "?", '\0', {"?"}},
-        LineRow{"CommentHoldsNothing", "# f", '\0', {}},
-        LineRow{"EmptyLine", "", '\0', {}}),
+        LineRow{"CommentHoldsNothing", "# f", '\0', {}}, LineRow{"EmptyLine", "", '\0', {}}),
     RowName());
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "support/row_name.h"
 
-
 namespace {
 
 TEST(ScheduleRow, ReadsEveryColumn) {

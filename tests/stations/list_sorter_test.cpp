@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_main_window.h"
 #include "base/frequency_text.h"
+#include "support/fake_main_window.h"
 
 namespace {
 

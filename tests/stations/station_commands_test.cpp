@@ -1,5 +1,4 @@
 #include "stations/commands/station_commands.h"
-#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +10,7 @@
 #include "exchange/exchange_block.h"
 #include "exchange/exchange_value.h"
 #include "stations/commands/station_edit_dialog.h"
+#include "support/controller_test_access.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
 #include "ui/main_window_radio_groups.h"

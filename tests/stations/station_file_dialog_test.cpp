@@ -1,5 +1,4 @@
 #include "stations/commands/station_file_dialog.h"
-#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "controller/receiver_controller.h"
+#include "support/controller_test_access.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
 #include "support/station_walk.h"

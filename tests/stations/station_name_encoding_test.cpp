@@ -7,10 +7,10 @@
 #include <string>
 
 #include "stations/commands/station_commands.h"
+#include "support/controller_test_access.h"
 #include "support/main_window_rig.h"
 #include "support/scripted_dialog.h"
 #include "support/temp_dir.h"
-#include "support/controller_test_access.h"
 
 namespace {
 

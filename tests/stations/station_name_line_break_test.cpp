@@ -10,11 +10,11 @@
 
 #include "stations/commands/station_commands.h"
 #include "stations/station_list.h"
+#include "support/controller_test_access.h"
 #include "support/main_window_rig.h"
 #include "support/row_name.h"
 #include "support/scripted_dialog.h"
 #include "support/temp_dir.h"
-#include "support/controller_test_access.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ class StationNameLineBreakTest : public testing::TestWithParam<NameCase> {
     void SetUp() override {
         rig.Start();
         StationNode node = kNoStation;
-        ASSERT_EQ(ControllerTestAccess::Stations(rig.controller).Add(StationRecord("Old favourite", 6075000, 0, 2, 28, 0),
-                                                node),
+        ASSERT_EQ(ControllerTestAccess::Stations(rig.controller)
+                      .Add(StationRecord("Old favourite", 6075000, 0, 2, 28, 0), node),
                   0);
         rig.controller.RefreshStationList();
     }
@@ -82,12 +82,11 @@ TEST_P(StationNameLineBreakTest, EditedStationLeavesTheFileReadable) {
     EXPECT_EQ(StationsAfterSaveAndLoad(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, StationNameLineBreakTest,
-    testing::Values(NameCase{"LineFeedInside", "Radio\nHabana"},
-                    NameCase{"CrLfInside", "BBC\r\nWorld Service"},
-                    NameCase{"LineFeedFirst", "\no\\"},
-                    NameCase{"LineFeedLast", "Voice of Turkey\n"}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Names, StationNameLineBreakTest,
+                         testing::Values(NameCase{"LineFeedInside", "Radio\nHabana"},
+                                         NameCase{"CrLfInside", "BBC\r\nWorld Service"},
+                                         NameCase{"LineFeedFirst", "\no\\"},
+                                         NameCase{"LineFeedLast", "Voice of Turkey\n"}),
+                         RowName());
 
 }  // namespace

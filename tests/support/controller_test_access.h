@@ -8,8 +8,6 @@ struct ControllerTestAccess {
     static ProfileSettings& Settings(CReceiverController& controller) {
         return controller.settings_;
     }
-    static CStationList& Stations(CReceiverController& controller) {
-        return controller.stations_;
-    }
+    static CStationList& Stations(CReceiverController& controller) { return controller.stations_; }
     static CReceiverLink& Link(CReceiverController& controller) { return controller.link_; }
 };

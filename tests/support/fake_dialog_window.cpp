@@ -18,7 +18,9 @@ int FakeDialogWindow::GetCheck(int id) {
     return it == checks.end() ? 0 : it->second;
 }
 
-void FakeDialogWindow::SetCheck(int id, int state) { checks[id] = state; }
+void FakeDialogWindow::SetCheck(int id, int state) {
+    checks[id] = state;
+}
 
 int FakeDialogWindow::GetRadioIndex(int firstId) {
     const auto* group = GroupOf(firstId);
@@ -54,7 +56,9 @@ void FakeDialogWindow::SetupSlider(int id, int minimum, int maximum, int tickEve
     s.position = std::clamp(s.position, minimum, maximum);
 }
 
-int FakeDialogWindow::GetSliderPosition(int id) { return sliders[id].position; }
+int FakeDialogWindow::GetSliderPosition(int id) {
+    return sliders[id].position;
+}
 
 void FakeDialogWindow::SetSliderPosition(int id, int position) {
     Slider& s = sliders[id];
@@ -66,7 +70,9 @@ std::string FakeDialogWindow::GetText(int id) {
     return it == texts.end() ? std::string() : it->second;
 }
 
-void FakeDialogWindow::SetText(int id, const std::string& text) { texts[id] = text; }
+void FakeDialogWindow::SetText(int id, const std::string& text) {
+    texts[id] = text;
+}
 
 void FakeDialogWindow::AddListItem(int id, const std::string& text) {
     listItems[id].push_back(text);
@@ -77,4 +83,6 @@ int FakeDialogWindow::GetListSelection(int id) {
     return it == listSelections.end() ? -1 : it->second;
 }
 
-void FakeDialogWindow::SetListSelection(int id, int index) { listSelections[id] = index; }
+void FakeDialogWindow::SetListSelection(int id, int index) {
+    listSelections[id] = index;
+}

@@ -9,7 +9,7 @@
 // An in-memory dialog window: controls come into being when first touched; radio groups must be
 // declared with their button ids so that indices and checks agree, as in the real templates.
 class FakeDialogWindow : public DialogWindow {
-public:
+  public:
     struct Slider {
         int minimum = 0, maximum = 100, tick = 0, line = 1, page = 10, position = 0;
     };
@@ -47,6 +47,6 @@ public:
     std::string title;
     int endResult = 0;  // 0 while the dialog is open
 
-private:
+  private:
     const std::vector<int>* GroupOf(int id) const;
 };

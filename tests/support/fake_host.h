@@ -11,7 +11,7 @@
 // queued), file dialogs the next queued path (cancel when none), modal dialogs run a handler;
 // posted work waits for RunPosted.
 class FakeHost : public Host {
-public:
+  public:
     struct Message {
         std::string text;
         MessageButtons buttons;
@@ -46,6 +46,6 @@ public:
     std::vector<int> modalTemplates;
     int beeps = 0;
 
-private:
+  private:
     bool NextFile(const FileDialogOptions& options, std::string& path);
 };

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/main_window_rig.h"
 #include "support/controller_test_access.h"
+#include "support/main_window_rig.h"
 
 // The main dialog tests on the window rig. Clicks behave as the toolkit's: the clicked radio
 // button is checked (its group released) or the check box toggled before the handler runs.

@@ -1,9 +1,9 @@
 #include "support/main_window_rig.h"
-#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
 #include "base/minimum_frequency.h"
+#include "support/controller_test_access.h"
 
 namespace {
 

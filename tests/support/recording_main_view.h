@@ -63,13 +63,13 @@ class RecordingMainView : public MainView {
     std::vector<int> lampStates;        // one per redraw of the squelch lamp
     std::vector<std::string> utcTimes;  // "DD.MM.YYYY hh:mm:ss" per ShowUtcTime
     // The controls each named operation reaches, by id, as the main dialog would set them.
-    std::map<int, int> checks;          // control id -> last check state
-    std::map<int, int> sliders;         // control id -> last position
-    std::map<int, std::string> texts;   // control id -> last text
-    std::vector<Row> rows;              // the list view as it stands now
-    int rowDeletions = 0;               // DeleteAllStationRows calls
-    int sorts = 0;                      // SortStationRows calls
-    int continuousClears = 0;           // ClearContinuousButtons calls
+    std::map<int, int> checks;         // control id -> last check state
+    std::map<int, int> sliders;        // control id -> last position
+    std::map<int, std::string> texts;  // control id -> last text
+    std::vector<Row> rows;             // the list view as it stands now
+    int rowDeletions = 0;              // DeleteAllStationRows calls
+    int sorts = 0;                     // SortStationRows calls
+    int continuousClears = 0;          // ClearContinuousButtons calls
     // Last value shown by each Show* operation, -1 until shown.
     int fastStepping = -1, stepSize = -1, mode = -1, agc = -1, filter = -1;
     int passbandShiftOn = -1, passbandShift = -1;

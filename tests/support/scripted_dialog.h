@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "support/fake_dialog_window.h"
 #include "base/toolkit.h"
+#include "support/fake_dialog_window.h"
 
 // Declares the radio groups of a dialog template in window, as the real templates have them.
 void DeclareTemplateGroups(int templateId, FakeDialogWindow& window);

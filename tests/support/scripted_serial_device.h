@@ -27,7 +27,7 @@
 //     ... drive the program ...
 //     EXPECT_EQ(device.writes.back(), (std::vector<std::uint8_t>{'X', 0x0D}));
 class ScriptedSerialDevice : public SerialDevice {
-public:
+  public:
     using Bytes = std::vector<std::uint8_t>;
 
     // --- SerialDevice ---
@@ -85,7 +85,7 @@ public:
     int inputBufferSize = 0;  // last accepted
     int outputBufferSize = 0;
 
-private:
+  private:
     static int Take(std::deque<std::uint8_t>& from, std::uint8_t* to, int count);
 
     SerialOpenError lastOpenError_ = SerialOpenError::None;

@@ -10,8 +10,8 @@ SmallFileSystem::SmallFileSystem(const std::string& mountPoint, std::size_t size
     std::filesystem::create_directories(path_, error);
     if (error) return;
     const std::string options = "size=" + std::to_string(sizeBytes) + ",mode=0700";
-    mounted_ = ::mount("zorivan-test", path_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV,
-                       options.c_str()) == 0;
+    mounted_ =
+        ::mount("zorivan-test", path_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0;
 }
 
 SmallFileSystem::~SmallFileSystem() {

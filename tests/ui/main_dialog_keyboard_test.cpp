@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "support/main_dialog_fixture.h"
 #include "support/controller_test_access.h"
+#include "support/main_dialog_fixture.h"
 
 namespace {
 
@@ -287,7 +287,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainDialogTest, DoubleClickTunesTheSelectedStation) {
     Start();
     StationNode node = kNoStation;
-    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 1, 3, 20, 0), node), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller)
+                  .Add(StationRecord("Radio A", 9580000, 1, 3, 20, 0), node),
+              0);
     controller.RefreshStationList();
     window.SelectRow(0);
     dialog.OnListDoubleClick();

@@ -1,5 +1,4 @@
 #include "ui/main_dialog.h"
-#include "support/controller_test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,7 @@
 
 #include "base/minimum_frequency.h"
 #include "link/filter_table.h"
+#include "support/controller_test_access.h"
 #include "support/main_dialog_fixture.h"
 #include "support/temp_dir.h"
 
@@ -322,7 +322,9 @@ TEST_F(MainDialogTest, ExitAnsweredYesWithModifiedListAndCancelledSaveStillEnds)
     Settings().StationFile.clear();
     Start();
     StationNode node = kNoStation;
-    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller)
+                  .Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node),
+              0);
     ASSERT_EQ(ControllerTestAccess::Stations(controller).IsModified(), 1);
     window.SetSliderPosition(IDC_VOLUME_SLIDER, 30);
     dialog.OnSliderScroll(IDC_VOLUME_SLIDER, ScrollCode::ThumbPosition);
@@ -355,7 +357,9 @@ TEST_F(MainDialogTest, ExitSavesAModifiedListUnderTheChosenName) {
     Settings().StationFile.clear();
     Start();
     StationNode node = kNoStation;
-    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller)
+                  .Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node),
+              0);
     host.QueueAnswer(IDNO);
     host.QueueAnswer(IDYES);
     host.QueueFile(directory.File("Stationfile.tts"));
@@ -371,7 +375,9 @@ TEST_F(MainDialogTest, ExitWithAModifiedListAnsweredNoSavesNothing) {
     Settings().StationFile = directory.File("kept.tts");
     Start();
     StationNode node = kNoStation;
-    ASSERT_EQ(ControllerTestAccess::Stations(controller).Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node), 0);
+    ASSERT_EQ(ControllerTestAccess::Stations(controller)
+                  .Add(StationRecord("Radio A", 9580000, 0, 2, 28, 0), node),
+              0);
     host.QueueAnswer(IDNO);
     host.QueueAnswer(IDNO);
     EXPECT_TRUE(dialog.OnCancel());

@@ -8,13 +8,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 
 #include "platform/posix/deadline_io.h"
-#include "platform/posix/transfer_loop.h"
 #include "platform/posix/termios_line.h"
+#include "platform/posix/transfer_loop.h"
 
 namespace {
 
@@ -172,7 +172,8 @@ void PosixSerialDevice::WaitForLineTime(std::chrono::steady_clock::time_point st
         const auto elapsed = std::chrono::steady_clock::now() - started;
         if (elapsed >= lineTime) return;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(lineTime - elapsed);
-        ::poll(nullptr, 0, static_cast<int>(std::min<long long>(left.count() + 1, deadline.RemainingMs())));
+        ::poll(nullptr, 0,
+               static_cast<int>(std::min<long long>(left.count() + 1, deadline.RemainingMs())));
     }
 }
 
@@ -187,11 +188,11 @@ int PosixSerialDevice::Read(std::uint8_t* data, int count) {
 
 int PosixSerialDevice::Transfer(short events, int count, const Deadline& deadline,
                                 const std::function<ssize_t(int done)>& move) {
-    return TransferBefore(
-        count, TransferSteps{move,
-                             // A hung-up line moves nothing for ever: no waiting for it.
-                             [&] { return !gone_ && WaitReady(events, deadline); },
-                             [&](int errorNumber) { NoteError(errorNumber); }});
+    return TransferBefore(count,
+                          TransferSteps{move,
+                                        // A hung-up line moves nothing for ever: no waiting for it.
+                                        [&] { return !gone_ && WaitReady(events, deadline); },
+                                        [&](int errorNumber) { NoteError(errorNumber); }});
 }
 
 bool PosixSerialDevice::WaitReady(short events, const Deadline& deadline) {

@@ -2,8 +2,8 @@
 
 #include <sys/types.h>
 
-#include <cstdint>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -15,7 +15,7 @@ class Deadline;
 // Windows-style total time-outs the receiver protocol relies on (a transfer of n bytes gives up
 // after multiplier * n + constant ms). The read interval time-out is not used; the program sets 0.
 class PosixSerialDevice : public SerialDevice {
-public:
+  public:
     PosixSerialDevice() = default;
     ~PosixSerialDevice() override;
     PosixSerialDevice(const PosixSerialDevice&) = delete;
@@ -41,7 +41,7 @@ public:
     int Read(std::uint8_t* data, int count) override;
     bool DeviceGone() const override { return gone_; }
 
-private:
+  private:
     // Moves count bytes by repeated steps (a read or write at offset done) within the deadline;
     // returns how many moved, including what arrived just as the deadline passed.
     int Transfer(short events, int count, const Deadline& deadline,

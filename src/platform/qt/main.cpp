@@ -7,8 +7,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QWindow>
 #include <QIcon>
+#include <QWindow>
 #include <clocale>
 #include <cstdlib>
 #include <string>
@@ -16,7 +16,6 @@
 #include "app/com_port_dialog.h"
 #include "app/ini_profile.h"
 #include "controller/receiver_controller.h"
-#include "schedule/schedule_commands.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/process_signals.h"
 #include "platform/posix/profile_location.h"
@@ -28,6 +27,7 @@
 #include "platform/qt/schedule_window.h"
 #include "platform/qt/screenshot_request.h"
 #include "platform/qt/system_utc_clock.h"
+#include "schedule/schedule_commands.h"
 #include "ui/main_dialog.h"
 
 namespace {

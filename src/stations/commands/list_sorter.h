@@ -4,7 +4,7 @@
 
 // Sorts the rows of a list view by the text of one column. Lives for one sort.
 class CListSorter {
-public:
+  public:
     static constexpr int kText = 2;
     static constexpr int kNumber = 4;
 
@@ -15,7 +15,7 @@ public:
     // Stable: rows with equal keys keep their order.
     void Sort(bool ascending, int kind);
 
-private:
+  private:
     StationListView& view_;
     int column_;
 };

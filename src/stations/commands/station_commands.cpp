@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "base/frequency_text.h"
 #include "controller/receiver_controller.h"
 #include "stations/commands/list_sorter.h"
 #include "stations/commands/station_edit_dialog.h"
-#include "base/frequency_text.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ void CStationCommands::OnAdd() {
     if (controller_.AddStation(station, node) != StationAddResult::kAdded) return;
     // On top and selected, whatever the sort order: the user sees what was added.
     list_.InsertRow(0, FrequencyText(station.frequency, displayMHz),
-                      stations.DisplayName(station.name), node);
+                    stations.DisplayName(station.name), node);
     list_.SelectRow(0);
 }
 

@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "base/minimum_frequency.h"
-#include "link/filter_table.h"
 #include "base/frequency_text.h"
+#include "base/minimum_frequency.h"
 #include "base/number_text.h"
+#include "link/filter_table.h"
 #include "stations/station_file_format.h"
 
 namespace {

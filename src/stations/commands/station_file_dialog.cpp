@@ -6,7 +6,6 @@
 
 namespace {
 
-
 constexpr const char* kSaveQuestion =
     "The current station file has been modfified.\nDo you want to save it ?";
 
