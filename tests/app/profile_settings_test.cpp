@@ -9,6 +9,7 @@
 #include "app/ini_profile.h"
 #include "base/minimum_frequency.h"
 #include "support/memory_profile_store.h"
+#include "support/row_name.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/temp_dir.h"
 
@@ -163,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ComPortCase{"Four", "4", 2, false, 4}, ComPortCase{"One", "1", 2, false, 1},
                       ComPortCase{"ChooserClosedGivesCom1", "9", 0, true, 1},
                       ComPortCase{"ChooserOutOfRangeGivesCom1", "9", 7, true, 1}),
-    [](const ::testing::TestParamInfo<ComPortCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 struct CorrectionCase {
     const char* name;
@@ -250,9 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
                        14000000,
                        -200,
                        0}),
-    [](const ::testing::TestParamInfo<CorrectionCase>& row) {
-        return std::string(row.param.name);
-    });
+    RowName());
 
 struct RangeCase {
     const char* name;
@@ -297,7 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
                   5000},
         RangeCase{"TuningTimeFast", "Configuration", &ProfileSettings::TuningTimeFast, 500, 200,
                   1000}),
-    [](const ::testing::TestParamInfo<RangeCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 struct FlagCase {
     const char* name;
@@ -328,7 +327,7 @@ INSTANTIATE_TEST_SUITE_P(
         FlagCase{"VolumeOn", "RadioSettings", &ProfileSettings::VolumeOn, 1},
         FlagCase{"LineOn", "RadioSettings", &ProfileSettings::LineOn, 1},
         FlagCase{"DisplayMHz", "Configuration", &ProfileSettings::DisplayMHz, 0}),
-    [](const ::testing::TestParamInfo<FlagCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 struct SquelchCase {
     const char* name;
@@ -348,14 +347,14 @@ TEST_P(SquelchTest, SquelchNeedsTheSignalStrength) {
     EXPECT_EQ(Load().UseSquelchLevel, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rule, SquelchTest,
-    ::testing::Values(SquelchCase{"OnWithSignalShown", "1", "1", 1},
-                      SquelchCase{"OnWithSignalHidden", "1", "0", 0},
-                      SquelchCase{"AnyNonzeroWithSignalByDefault", "5", nullptr, 1},
-                      SquelchCase{"OnWithSignalFlagSeven", "1", "7", 1},
-                      SquelchCase{"Off", "0", "1", 0}),
-    [](const ::testing::TestParamInfo<SquelchCase>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rule, SquelchTest,
+                         ::testing::Values(SquelchCase{"OnWithSignalShown", "1", "1", 1},
+                                           SquelchCase{"OnWithSignalHidden", "1", "0", 0},
+                                           SquelchCase{"AnyNonzeroWithSignalByDefault", "5",
+                                                       nullptr, 1},
+                                           SquelchCase{"OnWithSignalFlagSeven", "1", "7", 1},
+                                           SquelchCase{"Off", "0", "1", 0}),
+                         RowName());
 
 struct MinimumCase {
     const char* name;
@@ -391,7 +390,7 @@ INSTANTIATE_TEST_SUITE_P(
         MinimumCase{"FrequencyBelowDefaultLimitReset", nullptr, "50000", 100000, 6075000},
         MinimumCase{"FrequencyAtLimitKept", "47000", "47000", 47000, 47000},
         MinimumCase{"FrequencyJustBelowLimitReset", "47000", "46999", 47000, 6075000}),
-    [](const ::testing::TestParamInfo<MinimumCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 struct WindowPosCase {
     const char* name;
@@ -424,7 +423,7 @@ INSTANTIATE_TEST_SUITE_P(
         WindowPosCase{"EmptyFieldStops", "2,,1,-1,-1,-1,-1,10,20,500,400", false, 0, 0},
         WindowPosCase{"TextAfterTenthIgnored", "2,1,-1,-1,-1,-1,10,20,500,400xyz,7", true, 10, 20},
         WindowPosCase{"JunkInsideStops", "2,1,-1,-1,-1,-1,1x0,20,500,400", false, 0, 0}),
-    [](const ::testing::TestParamInfo<WindowPosCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(WindowPos, FormatsTheTenFieldsAndNothingForAnInvalidRecord) {
     WindowPlacement p = ParseWindowPos("2,1,-1,-1,-1,-1,10,20,500,400");

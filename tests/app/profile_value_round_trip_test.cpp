@@ -12,6 +12,7 @@
 #include "app/ini_profile.h"
 #include "app/profile_settings.h"
 #include "base/minimum_frequency.h"
+#include "support/row_name.h"
 #include "support/scripted_com_port_chooser.h"
 #include "support/temp_dir.h"
 
@@ -67,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"CarriageReturnInsideCrLf", "StationFile=/home/u/a\rb.tts", "\r\n"},
                     ValueCase{"EqualsSignThenCarriageReturn",
                               "StationFile==3\r/hoMe/user/stations.tts", "\n"}),
-    [](const testing::TestParamInfo<ValueCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 struct WindowPosCase {
     const char* name;
@@ -90,6 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WindowPosCase{"NegativeShowCommand", "1,-1,1,1,1,1,1,1,1,1"},
                     WindowPosCase{"NegativeFlags", "-2,1,1,1,1,1,1,1,1,1"},
                     WindowPosCase{"FlagsBeyond32Bits", "99999999999,1,1,1,1,1,1,1,1,1"}),
-    [](const testing::TestParamInfo<WindowPosCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/row_name.h"
 #include "support/station_walk.h"
 
 namespace {
@@ -125,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         RemoveCase{"Front", &ThreeStations::c, {"B|2000000|0|2|28|0", "A|1000000|0|2|28|0"}},
         RemoveCase{"Middle", &ThreeStations::b, {"C|3000000|0|2|28|0", "A|1000000|0|2|28|0"}},
         RemoveCase{"Last", &ThreeStations::a, {"C|3000000|0|2|28|0", "B|2000000|0|2|28|0"}}),
-    [](const ::testing::TestParamInfo<RemoveCase>& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(StationList, RemovingTheOnlyStationEmptiesTheList) {
     CStationList list;
