@@ -11,19 +11,11 @@ constexpr std::size_t kReadBlockBytes = 64 * 1024;
 
 }  // namespace
 
-ScheduleLoadStatus Schedule::Load(const std::string& path) {
+ScheduleLoadStatus Schedule::ReadAll(const std::function<bool(ScheduleReader&)>& feed) {
     Clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ScheduleLoadStatus::CannotOpen;
     try {
         ScheduleReader reader(entries_, skipped_);
-        std::string block(kReadBlockBytes, '\0');
-        // istream::read turns a failing device (EISDIR, EIO) into badbit instead of throwing.
-        while (in.read(block.data(), static_cast<std::streamsize>(block.size())) ||
-               in.gcount() > 0) {
-            reader.Feed(std::string_view(block.data(), static_cast<std::size_t>(in.gcount())));
-        }
-        if (in.bad()) {
+        if (!feed(reader)) {
             Clear();
             return ScheduleLoadStatus::ReadError;
         }
@@ -36,18 +28,26 @@ ScheduleLoadStatus Schedule::Load(const std::string& path) {
     return ScheduleLoadStatus::Loaded;
 }
 
-ScheduleLoadStatus Schedule::LoadText(std::string_view text) {
+ScheduleLoadStatus Schedule::Load(const std::string& path) {
     Clear();
-    try {
-        ScheduleReader reader(entries_, skipped_);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return ScheduleLoadStatus::CannotOpen;
+    return ReadAll([&in](ScheduleReader& reader) {
+        std::string block(kReadBlockBytes, '\0');
+        // istream::read turns a failing device (EISDIR, EIO) into badbit instead of throwing.
+        while (in.read(block.data(), static_cast<std::streamsize>(block.size())) ||
+               in.gcount() > 0) {
+            reader.Feed(std::string_view(block.data(), static_cast<std::size_t>(in.gcount())));
+        }
+        return !in.bad();
+    });
+}
+
+ScheduleLoadStatus Schedule::LoadText(std::string_view text) {
+    return ReadAll([text](ScheduleReader& reader) {
         reader.Feed(text);
-        reader.Finish();
-        Index();
-    } catch (const std::bad_alloc&) {
-        Clear();
-        return ScheduleLoadStatus::ReadError;
-    }
-    return ScheduleLoadStatus::Loaded;
+        return true;
+    });
 }
 
 void Schedule::Clear() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,9 @@ class Schedule {
                                                 const UtcTime& time) const;
 
   private:
+    // Clears, lets feed hand every byte to a reader, and indexes; feed returns false on a read
+    // error. No half-read schedule survives a failure.
+    ScheduleLoadStatus ReadAll(const std::function<bool(ScheduleReader&)>& feed);
     void Index();
 
     std::vector<ScheduleEntry> entries_;

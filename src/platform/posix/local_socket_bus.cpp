@@ -213,14 +213,10 @@ void LocalSocketBus::ServeConnections() {
 }
 
 bool LocalSocketBus::ContinueRequest(Connection& connection) {
-    switch (ReceiveAvailable(connection.fd, connection.bytes, bus::kHeaderSize)) {
-        case Receipt::Waiting:
-            return false;
-        case Receipt::Ended:
-            return true;
-        case Receipt::Whole:
-            break;
-    }
+    // Unfinished: done only when the caller went away, else it waits for more.
+    const Receipt headerReceipt =
+        ReceiveAvailable(connection.fd, connection.bytes, bus::kHeaderSize);
+    if (headerReceipt != Receipt::Whole) return headerReceipt == Receipt::Ended;
     const Deadline replyDeadline(timeoutMs_);
     bus::FrameHeader header;
     switch (bus::DecodeFrameHeader(connection.bytes.data(), header)) {
@@ -251,14 +247,9 @@ bool LocalSocketBus::ContinueRequest(Connection& connection) {
         return true;
     }
 
-    switch (ReceiveAvailable(connection.fd, connection.bytes, bus::kHeaderSize + header.length)) {
-        case Receipt::Waiting:
-            return false;
-        case Receipt::Ended:
-            return true;
-        case Receipt::Whole:
-            break;
-    }
+    const Receipt payloadReceipt =
+        ReceiveAvailable(connection.fd, connection.bytes, bus::kHeaderSize + header.length);
+    if (payloadReceipt != Receipt::Whole) return payloadReceipt == Receipt::Ended;
     const std::vector<std::uint8_t> payload(connection.bytes.begin() + bus::kHeaderSize,
                                             connection.bytes.end());
     std::uint32_t value = 0;
