@@ -77,6 +77,7 @@ class Host {
     // Runs the dialog modally; returns the result it ended with.
     virtual int RunModal(DialogLogic& dialog) = 0;
     // Runs work from the event loop once the event being handled is done, never inside this call.
+    // May be called from any thread; the work runs on the event loop's.
     virtual void Post(std::function<void()> work) = 0;
 };
 

@@ -6,15 +6,12 @@
 void CReceiverController::CheckAlive() {
     // While the signal is polled every 200 ms, that poll already notices a silent receiver.
     if (settings_.DisplaySignalStrength == 1 && hardwareActive_ == 1) return;
-    ReopenLostPort();
-    SetHardwareActive(link_.NotResponding() == 0 ? 1 : 0);
-}
-
-void CReceiverController::ReopenLostPort() {
-    // A pulled USB adapter leaves a dead handle behind, and one that was missing at start leaves
-    // none; opening the port again lets the receiver come back when it is plugged in, without a
-    // restart. A port that is open and healthy is left alone.
-    if (link_.IsOpen() && !link_.DeviceGone()) return;
-    link_.Disconnect();
-    link_.Connect(settings_.ComPort);
+    // A silent receiver takes a quarter second to time out; checks must not pile up behind it.
+    if (aliveCheckWaiting_ == 1) return;
+    aliveCheckWaiting_ = 1;
+    link_.CheckAlive(settings_.ComPort, [this, run = linkRun_](bool responding) {
+        if (run != linkRun_) return;
+        aliveCheckWaiting_ = 0;
+        SetHardwareActive(responding ? 1 : 0);
+    });
 }

@@ -1,6 +1,7 @@
 #include "controller/receiver_controller.h"
 
 #include "base/minimum_frequency.h"
+#include "base/toolkit.h"
 
 namespace {
 
@@ -19,6 +20,10 @@ CReceiverController::CReceiverController(SerialDevice& device, TimerHost& timers
 CReceiverController::~CReceiverController() {
     // The timer host may outlive this object; no tick may reach it afterwards.
     timers_.Attach(nullptr);
+}
+
+void CReceiverController::RunLinkOnWorker() {
+    link_.RunOnWorker([this](std::function<void()> reply) { host_.Post(std::move(reply)); });
 }
 
 void CReceiverController::Start() {
@@ -59,6 +64,9 @@ void CReceiverController::Stop(int mute) {
     timers_.KillTimer(kAliveTimer);
     timers_.KillTimer(kSignalTimer);
     link_.Disconnect();
+    ++linkRun_;
+    aliveCheckWaiting_ = 0;
+    signalQueryWaiting_ = 0;
     hardwareActive_ = -1;
     squelchState_ = -1;
 }
@@ -188,11 +196,11 @@ TuningState CReceiverController::GetTuning() const {
 }
 
 std::string CReceiverController::OpenDevicePath() const {
-    return link_.IsOpen() ? link_.DevicePath() : std::string();
+    return link_.OpenDevicePath();
 }
 
-int CReceiverController::ReadFirmwareVersion(int& version) {
-    return link_.QueryVersion(version);
+void CReceiverController::ReadFirmwareVersion(std::function<void(int result, int version)> answer) {
+    link_.QueryVersion(std::move(answer));
 }
 
 void CReceiverController::SetHardwareActive(int ok) {

@@ -9,7 +9,7 @@
 #include "controller/signal_average.h"
 #include "controller/timer_host.h"
 #include "controller/utc_clock.h"
-#include "link/receiver_link.h"
+#include "link/async_receiver_link.h"
 #include "stations/station_list.h"
 
 class Host;
@@ -40,6 +40,9 @@ class CReceiverController : public TimerSink {
     ~CReceiverController() override;
 
     void SetMainView(MainView* view) { view_ = view; }
+    // Moves the serial line to a worker thread, so no operation waits for it; queries answer
+    // through the host's Post. Call before Start.
+    void RunLinkOnWorker();
 
     void Start();
     void Stop(int mute);
@@ -74,8 +77,8 @@ class CReceiverController : public TimerSink {
     // Where COM1..COM4 lead, and the device the open port came from (empty while closed).
     const ComPortMap& Ports() const { return settings_.Ports; }
     std::string OpenDevicePath() const;
-    // Asks the receiver for its firmware version (x 100); the link's result.
-    int ReadFirmwareVersion(int& version);
+    // Asks the receiver for its firmware version (x 100); answer gets the link's result.
+    void ReadFirmwareVersion(std::function<void(int result, int version)> answer);
     void SetWindowPlacement(const WindowPlacement& placement) { settings_.WindowPos = placement; }
     // The broadcast schedule file to load at the next start; empty for none.
     void SetScheduleFile(const std::string& path) { settings_.ScheduleFile = path; }
@@ -117,9 +120,10 @@ class CReceiverController : public TimerSink {
     // (no partial list), the name unchanged. Returns the list's load result.
     int LoadStationFile();
     int RepeatPeriodMs() const;
-    void ReopenLostPort();
     // Timer 2: asks the receiver unless the signal polling already does.
     void CheckAlive();
+    // A reading from the receiver, or a failed query.
+    void TakeSignalReading(int result, int levelDb);
     // Timer 10: the held button has been down long enough; repeating starts.
     void RepeatDelayElapsed();
     // One step in RepeatDirection, then timer 11 repeats it at the repeat period.
@@ -134,7 +138,11 @@ class CReceiverController : public TimerSink {
     UtcClock& clock_;
     Host& host_;
     ProfileSettings settings_;
-    CReceiverLink link_;
+    AsyncReceiverLink link_;
+    // Counts starts: an answer to a query made before the last stop is not taken.
+    int linkRun_ = 0;
+    int aliveCheckWaiting_ = 0;
+    int signalQueryWaiting_ = 0;
     int hardwareActive_ = -1;
     int squelchState_ = -1;
     int repeatDelayRunning_ = 0;

@@ -30,10 +30,11 @@ std::string FirmwareVersionText(int queryResult, int version) {
 
 void RunAbout(CReceiverController& controller, Host& host) {
     controller.StopContinuousTuning();
-    CAboutDialog dialog;
-    dialog.versionText = kProgramVersion;
-    int version = 0;
-    const int result = controller.ReadFirmwareVersion(version);
-    dialog.firmwareText = FirmwareVersionText(result, version);
-    host.RunModal(dialog);
+    // The box opens when the receiver has answered (or has not, within its time-out).
+    controller.ReadFirmwareVersion([&host](int result, int version) {
+        CAboutDialog dialog;
+        dialog.versionText = kProgramVersion;
+        dialog.firmwareText = FirmwareVersionText(result, version);
+        host.RunModal(dialog);
+    });
 }

@@ -9,5 +9,8 @@ struct ControllerTestAccess {
         return controller.settings_;
     }
     static CStationList& Stations(CReceiverController& controller) { return controller.stations_; }
-    static CReceiverLink& Link(CReceiverController& controller) { return controller.link_; }
+    static CReceiverLink& Link(CReceiverController& controller) { return controller.link_.Link(); }
+    static AsyncReceiverLink& AsyncLink(CReceiverController& controller) {
+        return controller.link_;
+    }
 };

@@ -63,6 +63,9 @@ int main(int argc, char* argv[]) {
     QtTimerHost timers;
     SystemUtcClock clock;
     CReceiverController controller(device, timers, clock, host);
+    // The window never waits for the 1200-baud line: a tuning command holds it 67 ms, the whole
+    // state sent at every recovery over half a second.
+    controller.RunLinkOnWorker();
     MainWindow window;
     CMainDialog dialog(host, window);
     window.SetDialog(&dialog);

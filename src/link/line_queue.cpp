@@ -1,0 +1,37 @@
+#include "link/line_queue.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsSetter(LineJobKind kind) {
+    return kind != LineJobKind::Port && kind != LineJobKind::Query;
+}
+
+}  // namespace
+
+void LineQueue::Push(LineJob job) {
+    if (IsSetter(job.kind)) {
+        for (auto waiting = jobs_.rbegin(); waiting != jobs_.rend(); ++waiting) {
+            if (waiting->kind == LineJobKind::Port) break;
+            if (waiting->kind == job.kind) {
+                waiting->work = std::move(job.work);
+                return;
+            }
+        }
+    }
+    jobs_.push_back(std::move(job));
+}
+
+bool LineQueue::Pop(LineJob& job) {
+    if (jobs_.empty()) return false;
+    job = std::move(jobs_.front());
+    jobs_.pop_front();
+    return true;
+}
+
+void LineQueue::DropQueries() {
+    jobs_.erase(std::remove_if(jobs_.begin(), jobs_.end(),
+                               [](const LineJob& job) { return job.kind == LineJobKind::Query; }),
+                jobs_.end());
+}
