@@ -20,6 +20,9 @@ struct WindowPlacement {
 // Everything that survives a restart. Field names are the profile keys; profile_keys.cpp lists
 // each key's section, range and load default, and these start values are what an empty profile
 // loads as.
+inline constexpr const char* kDefaultRemoteAddress = "127.0.0.1";
+inline constexpr int kDefaultRemotePort = 4532;  // rigctld's
+
 struct ProfileSettings {
     // "RadioSettings"
     int Frequency = kDefaultFrequency;
@@ -54,6 +57,11 @@ struct ProfileSettings {
     ComPortMap Ports;
     // "Schedule", key "File": full path of the broadcast schedule file; empty for none.
     std::string ScheduleFile;
+    // "Remote": the rigctld-protocol server for other programs, off unless the user asks, and
+    // reachable from this machine only unless another address is written here.
+    int RemoteEnabled = 0;
+    std::string RemoteAddress = kDefaultRemoteAddress;
+    int RemotePort = kDefaultRemotePort;
 };
 
 // Asked when the profile holds no usable COM port. Returns the chosen index 0..3 (COM1..COM4);

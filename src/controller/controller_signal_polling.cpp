@@ -40,6 +40,7 @@ void CReceiverController::TakeSignalReading(int result, int levelDb) {
     if (settings_.DisplaySignalStrength != 1 || hardwareActive_ != 1) return;
     // A failed query gives 0, which the average and the squelch take like any reading.
     SetHardwareActive(result == LinkResult::kOk ? 1 : 0);
+    lastSignalDb_ = levelDb;
     const int averageDb = signalAverage_.Add(levelDb);
     ApplySquelch(levelDb);
     if (view_ != nullptr) view_->ShowSignalLevels(levelDb, averageDb);

@@ -35,23 +35,31 @@ void CReceiverController::Start() {
     // Queued, not called: the first alive check runs as soon as the loop turns, not 3 s later.
     timers_.PostTimerTick(kAliveTimer);
 
-    if (view_ != nullptr) {
-        view_->ShowFrequency(settings_.Frequency, settings_.DisplayMHz);
-        view_->ShowFastStepping(settings_.SteppingSpeed);
-        view_->ShowStepSize(settings_.TuningStepSize);
-        view_->ShowMode(settings_.Mode);
-        view_->ShowAgc(settings_.AGC);
-        view_->ShowFilter(settings_.Filter);
-        view_->ShowVolume(settings_.VolumeOn, settings_.VolumeLevel);
-        view_->ShowLine(settings_.LineOn, settings_.LineLevel);
-        view_->ShowPassbandShiftOn(settings_.PBShiftActive);
-        view_->ShowPassbandShift(settings_.PBShift);
-        view_->ShowSignalDisplayOn(settings_.DisplaySignalStrength);
-        view_->ShowSquelchOn(settings_.UseSquelchLevel);
-        view_->ShowSquelchLevel(settings_.SquelchLevel);
-    }
+    ShowRadioState();
     ShowStationFileName();
     RefreshStationList();
+}
+
+void CReceiverController::ShowRadioState() {
+    if (view_ == nullptr) return;
+    view_->ShowFrequency(settings_.Frequency, settings_.DisplayMHz);
+    view_->ShowFastStepping(settings_.SteppingSpeed);
+    view_->ShowStepSize(settings_.TuningStepSize);
+    view_->ShowMode(settings_.Mode);
+    view_->ShowAgc(settings_.AGC);
+    view_->ShowFilter(settings_.Filter);
+    view_->ShowVolume(settings_.VolumeOn, settings_.VolumeLevel);
+    view_->ShowLine(settings_.LineOn, settings_.LineLevel);
+    view_->ShowPassbandShiftOn(settings_.PBShiftActive);
+    view_->ShowPassbandShift(settings_.PBShift);
+    view_->ShowSignalDisplayOn(settings_.DisplaySignalStrength);
+    view_->ShowSquelchOn(settings_.UseSquelchLevel);
+    view_->ShowSquelchLevel(settings_.SquelchLevel);
+}
+
+std::optional<int> CReceiverController::LastSignalDb() const {
+    if (settings_.DisplaySignalStrength != 1 || hardwareActive_ != 1) return std::nullopt;
+    return lastSignalDb_;
 }
 
 void CReceiverController::Stop(int mute) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/profile_settings.h"
@@ -68,6 +69,13 @@ class CReceiverController : public TimerSink {
     void SetTuningStepSize(int index) { settings_.TuningStepSize = index; }
     void SetDisplaySignalStrength(int on) { settings_.DisplaySignalStrength = on; }
     void SetSquelchLevel(int level) { settings_.SquelchLevel = level; }
+    // Whether other programs may drive the receiver over the network; the host opens the server.
+    void SetRemoteEnabled(int on) { settings_.RemoteEnabled = on; }
+
+    // Shows the whole radio state in the main window, for changes that did not come from it.
+    void ShowRadioState();
+    // The newest signal reading, while the signal display is on and the receiver answers.
+    std::optional<int> LastSignalDb() const;
 
     ReceiverConfiguration GetConfiguration() const;
     // Restarts the link on the new port (muting the old one first); the port paths go first, so
@@ -149,6 +157,7 @@ class CReceiverController : public TimerSink {
     int repeatRunning_ = 0;
     int repeatDirection_ = 1;
     SignalAverage signalAverage_;
+    int lastSignalDb_ = 0;
     int meterOffShown_ = 0;
     int meterInactiveShown_ = 0;
     int squelchOffHandled_ = 0;

@@ -22,21 +22,23 @@ void AsyncReceiverLink::Disconnect() {
 }
 
 void AsyncReceiverLink::CheckAlive(int comPort, std::function<void(bool responding)> answer) {
-    runner_->Ask(LineJobKind::Port, [this, comPort, answer = std::move(answer)](CReceiverLink& link) {
-        // A pulled USB adapter leaves a dead handle behind, and one that was missing at start
-        // leaves none; opening the port again lets the receiver come back when it is plugged in,
-        // without a restart. A port that is open and healthy is left alone.
-        if (!link.IsOpen() || link.DeviceGone()) {
-            link.Disconnect();
-            link.Connect(comPort);
-        }
-        const bool responding = link.NotResponding() == 0;
-        std::string path = link.IsOpen() ? link.DevicePath() : std::string();
-        return LineReply([this, answer, responding, path = std::move(path)] {
-            openDevicePath_ = path;
-            answer(responding);
-        });
-    });
+    runner_->Ask(LineJobKind::Port,
+                 [this, comPort, answer = std::move(answer)](CReceiverLink& link) {
+                     // A pulled USB adapter leaves a dead handle behind, and one that was missing
+                     // at start leaves none; opening the port again lets the receiver come back
+                     // when it is plugged in, without a restart. A port that is open and healthy is
+                     // left alone.
+                     if (!link.IsOpen() || link.DeviceGone()) {
+                         link.Disconnect();
+                         link.Connect(comPort);
+                     }
+                     const bool responding = link.NotResponding() == 0;
+                     std::string path = link.IsOpen() ? link.DevicePath() : std::string();
+                     return LineReply([this, answer, responding, path = std::move(path)] {
+                         openDevicePath_ = path;
+                         answer(responding);
+                     });
+                 });
 }
 
 void AsyncReceiverLink::PortJob(std::function<void(CReceiverLink&)> work) {
@@ -61,7 +63,8 @@ int AsyncReceiverLink::SetFilter(int filterIndex) {
 }
 
 int AsyncReceiverLink::SetVolume(int level) {
-    return Send(LineJobKind::Volume, [level](CReceiverLink& link) { return link.SetVolume(level); });
+    return Send(LineJobKind::Volume,
+                [level](CReceiverLink& link) { return link.SetVolume(level); });
 }
 
 int AsyncReceiverLink::SetLineLevel(int level) {
@@ -80,8 +83,9 @@ int AsyncReceiverLink::SetPassbandShift(int shiftHz) {
 }
 
 int AsyncReceiverLink::SetCwFrequency(int cwFrequencyHz) {
-    return Send(LineJobKind::CwFrequency,
-                [cwFrequencyHz](CReceiverLink& link) { return link.SetCwFrequency(cwFrequencyHz); });
+    return Send(LineJobKind::CwFrequency, [cwFrequencyHz](CReceiverLink& link) {
+        return link.SetCwFrequency(cwFrequencyHz);
+    });
 }
 
 int AsyncReceiverLink::SetCorrection(int frequency1Hz, int correction1Hz, int frequency2Hz,

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "link/receiver_link.h"
 #include "link/link_runner.h"
+#include "link/receiver_link.h"
 
 // The receiver link as the window thread drives it: the same setters, each handed to a runner
 // as a job of its kind; queries answer through a callback. Runs the jobs at once until

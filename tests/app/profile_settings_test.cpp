@@ -493,6 +493,9 @@ TEST_F(ProfileSettingsTest, SaveWritesEveryKeyButTheMinimumInOrderAndFlushes) {
         "Ports/COM3=/dev/ttyS2",
         "Ports/COM4=/dev/ttyS3",
         "Schedule/File=/home/user/sked b25.csv",
+        "Remote/Enabled=0",
+        "Remote/Address=127.0.0.1",
+        "Remote/Port=4532",
     };
     EXPECT_EQ(written, expected);
     EXPECT_EQ(store.flushes, 1);

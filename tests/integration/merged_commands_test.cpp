@@ -59,17 +59,39 @@ ReceiverState Decoded(const ScriptedSerialDevice& device) {
 // One random user action on the controller.
 void Act(CReceiverController& controller, int action, int value) {
     switch (action) {
-        case 0: controller.SetFrequency(100000 + value * 997); break;
-        case 1: controller.Step(value % 2 == 0 ? 1 : -1); break;
-        case 2: controller.SetMode(value % 4); break;
-        case 3: controller.SetFilter(value % 34); break;
-        case 4: controller.SetAgc(1 + value % 3); break;
-        case 5: controller.SetVolumeLevel(value % 64); break;
-        case 6: controller.SetVolumeOn(value % 2); break;
-        case 7: controller.SetLineLevel(value % 64); break;
-        case 8: controller.SetPassbandShift(value % 2001 - 1000); break;
-        case 9: controller.SetPassbandShiftOn(value % 2); break;
-        default: controller.SetTuningStepSize(value % 8); break;
+        case 0:
+            controller.SetFrequency(100000 + value * 997);
+            break;
+        case 1:
+            controller.Step(value % 2 == 0 ? 1 : -1);
+            break;
+        case 2:
+            controller.SetMode(value % 4);
+            break;
+        case 3:
+            controller.SetFilter(value % 34);
+            break;
+        case 4:
+            controller.SetAgc(1 + value % 3);
+            break;
+        case 5:
+            controller.SetVolumeLevel(value % 64);
+            break;
+        case 6:
+            controller.SetVolumeOn(value % 2);
+            break;
+        case 7:
+            controller.SetLineLevel(value % 64);
+            break;
+        case 8:
+            controller.SetPassbandShift(value % 2001 - 1000);
+            break;
+        case 9:
+            controller.SetPassbandShiftOn(value % 2);
+            break;
+        default:
+            controller.SetTuningStepSize(value % 8);
+            break;
     }
 }
 
@@ -78,7 +100,8 @@ TEST(MergedCommandsTest, LeaveTheReceiverWhereEveryCommandSentOneByOneWould) {
     for (int run = 0; run < 200; ++run) {
         Rig merged;
         Rig unmerged;
-        auto stepped = std::make_unique<SteppedLinkRunner>(ControllerTestAccess::Link(merged.controller));
+        auto stepped =
+            std::make_unique<SteppedLinkRunner>(ControllerTestAccess::Link(merged.controller));
         SteppedLinkRunner& queue = *stepped;
         ControllerTestAccess::AsyncLink(merged.controller).SetRunner(std::move(stepped));
         merged.Start();

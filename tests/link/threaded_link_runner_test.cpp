@@ -76,8 +76,7 @@ TEST_F(ThreadedLinkRunnerTest, CommandsStillWaitingAtTheEndAreSentAndLateReplies
         runner.Send(LineJobKind::LineLevel, [](CReceiverLink& l) { return l.SetLineLevel(0); });
         release.set_value();
     }
-    EXPECT_EQ(device.writes,
-              (std::vector<Bytes>{{'V', 0x00, 63, 0x0D}, {'A', 0x00, 63, 0x0D}}));
+    EXPECT_EQ(device.writes, (std::vector<Bytes>{{'V', 0x00, 63, 0x0D}, {'A', 0x00, 63, 0x0D}}));
     for (const auto& reply : replies) reply();
     EXPECT_FALSE(replied) << "the reply reached a runner that is gone";
 }

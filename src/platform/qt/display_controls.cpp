@@ -21,6 +21,7 @@ void OutlinedRect(QPainter& painter, const PixelRect& r) {
 FrequencyDisplay::FrequencyDisplay(QWidget* parent) : ValueDisplay(parent) {}
 
 void FrequencyDisplay::SetText(const QString& text) {
+    if (text == text_) return;
     text_ = text;
     ValueChanged();
 }
@@ -68,6 +69,8 @@ void FrequencyDisplay::paintEvent(QPaintEvent*) {
 SignalMeter::SignalMeter(QWidget* parent) : ValueDisplay(parent) {}
 
 void SignalMeter::SetLevels(int currentDb, int averageDb) {
+    // Five readings a second: a steady carrier must not cost a repaint each.
+    if (currentDb == currentDb_ && averageDb == averageDb_) return;
     currentDb_ = currentDb;
     averageDb_ = averageDb;
     ValueChanged();
@@ -90,6 +93,7 @@ void SignalMeter::paintEvent(QPaintEvent*) {
 SquelchLamp::SquelchLamp(QWidget* parent) : ValueDisplay(parent) {}
 
 void SquelchLamp::SetState(int state) {
+    if (state == state_) return;
     state_ = state;
     ValueChanged();
 }

@@ -20,9 +20,11 @@
 #include "platform/posix/process_signals.h"
 #include "platform/posix/profile_location.h"
 #include "platform/posix/serial_device_list.h"
+#include "platform/qt/event_loop_stall_watch.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_copy_data_bus.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/qt_remote_control.h"
 #include "platform/qt/qt_timer_host.h"
 #include "platform/qt/schedule_window.h"
 #include "platform/qt/screenshot_request.h"
@@ -110,12 +112,19 @@ int main(int argc, char* argv[]) {
     QtCopyDataBus exchange(window, dialog);
     exchange.Open();
     dialog.SetCopyDataBus(&exchange.Bus());
+    // Network control likewise: a client's first command must not be undone by the start.
+    QtRemoteControl remote(controller, *window.RemoteStatus());
+    window.SetRemoteSwitch([&remote] { return remote.Enabled(); },
+                           [&remote](bool on) { remote.SetEnabled(on); });
+    remote.Apply();
     ScheduleScreenshotFromEnvironment(window);
+    EventLoopStallWatch stallWatch;
     if (!window.Ended()) {
         QApplication::exec();
     }
 
     window.SetDialog(nullptr);
+    window.SetRemoteSwitch({}, {});
     controller.SaveSettingsAndFreeStations(profile);
     return EXIT_SUCCESS;
 }

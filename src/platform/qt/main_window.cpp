@@ -212,8 +212,17 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* about = menu.addAction(tr("&About ZORIVAN..."));
     about->setShortcut(QKeySequence(Qt::Key_F1));
-    if (menu.exec(event->globalPos()) == about && dialog_ != nullptr) {
+    QAction* remote = nullptr;
+    if (remoteIsOn_ && turnRemote_) {
+        remote = menu.addAction(tr("&Network control (rigctld)"));
+        remote->setCheckable(true);
+        remote->setChecked(remoteIsOn_());
+    }
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == about && dialog_ != nullptr) {
         dialog_->OnAbout();
+    } else if (chosen != nullptr && chosen == remote) {
+        turnRemote_(remote->isChecked());
     }
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <map>
 #include <span>
 
 #include "platform/qt/qt_dialog_window.h"
 #include "ui/main_window_surface.h"
+
+class QLabel;
 
 class CMainDialog;
 class QCheckBox;
@@ -42,6 +45,13 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     SquelchLamp* Lamp() const { return lamp_; }
     QTreeWidget* StationList() const { return stations_; }
     QLineEdit* FrequencyEntry() const { return entry_; }
+    // The line under the controls where network control says what it does; hidden when empty.
+    QLabel* RemoteStatus() const { return remoteStatus_; }
+    // The window menu's network-control switch: its state, and what a change of it calls.
+    void SetRemoteSwitch(std::function<bool()> isOn, std::function<void(bool)> turn) {
+        remoteIsOn_ = std::move(isOn);
+        turnRemote_ = std::move(turn);
+    }
 
     // MainWindowSurface
     void EndDialog(int result) override;
@@ -108,6 +118,9 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     SquelchLamp* lamp_ = nullptr;
     QTreeWidget* stations_ = nullptr;
     QLineEdit* entry_ = nullptr;
+    QLabel* remoteStatus_ = nullptr;
+    std::function<bool()> remoteIsOn_;
+    std::function<void(bool)> turnRemote_;
     std::map<int, int> lastSliderAction_;  // by slider id: the action that moves it next
     int wheelRemainder_ = 0;               // eighths of a degree not yet worth a notch
     bool redelivering_ = false;

@@ -126,11 +126,19 @@ void MainWindow::BuildLayout() {
     right->addLayout(levels);
     right->addWidget(BuildBottomRow());
 
-    auto* columns = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
+    // Network control's state; hidden while it has nothing to say, so the window is as it was.
+    remoteStatus_ = new QLabel(this);
+    remoteStatus_->setTextFormat(Qt::PlainText);
+    remoteStatus_->setAccessibleName(tr("Network control"));
+    remoteStatus_->hide();
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(columns);
+    whole->addWidget(remoteStatus_);
     // Fixed size, as the dialog template was; the layout decides it from the captions.
-    columns->setSizeConstraint(QLayout::SetFixedSize);
+    whole->setSizeConstraint(QLayout::SetFixedSize);
 
     AddRadioGroup(IdsOf(kStepButtons));
     AddRadioGroup(IdsOf(kModeButtons));

@@ -41,7 +41,8 @@ ValueDisplay::ValueDisplay(QWidget* parent) : QWidget(parent) {
 
 void ValueDisplay::ValueChanged() {
     setAccessibleDescription(ValueText());
-    repaint();
+    // Painted when the event loop is next free, once however many changes came meanwhile.
+    update();
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, ValueText());
         QAccessible::updateAccessibility(&event);
