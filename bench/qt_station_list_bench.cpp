@@ -1,21 +1,26 @@
 // The station list in the real Qt main window (offscreen): the program's refresh after a load
 // (every row deleted, one inserted per station, sorted by frequency) and clicks on the column
 // headers, each followed by the event processing that lays out and paints the visible window.
-// 1,000, 10,000 and 100,000 stations; "cpu/station" shows how the cost grows.
+// 1,000 to 1,000,000 stations; "cpu/station" shows how the cost grows. QtProgramMemory loads a
+// file into the shown window once and reports what a station costs at the peak.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
 
 #include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "null_serial_device.h"
+#include "peak_memory.h"
 #include "platform/qt/main_window.h"
 #include "station_counters.h"
 #include "station_file_text.h"
 #include "support/controller_test_access.h"
 #include "support/fake_host.h"
+#include "support/temp_dir.h"
 #include "support/virtual_clock.h"
 #include "ui/main_dialog.h"
 
@@ -30,7 +35,7 @@ struct QtProgram {
         controller.SetMainView(&dialog);
         window.show();
         dialog.OnInitDialog();
-        ControllerTestAccess::Stations(controller).Parse(StationFileText(count));
+        if (count > 0) ControllerTestAccess::Stations(controller).Parse(StationFileText(count));
         QApplication::processEvents();
     }
     ~QtProgram() {
@@ -70,6 +75,30 @@ void QtListSortByNameAndBack(benchmark::State& state) {
     CountStations(state);
 }
 
+// The program after File/Open: the file read, the list filled and sorted, the window shown.
+void QtProgramMemory(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    TempDir dir;
+    const std::string path = dir.File("stations.tts");
+    WriteStationFile(path, count);
+    const auto fileBytes = static_cast<long long>(std::filesystem::file_size(path));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto program = std::make_unique<QtProgram>(0);
+        const PeakMemory memory;
+        state.ResumeTiming();
+        if (ControllerTestAccess::Stations(program->controller).Load(path) != 0) {
+            state.SkipWithError("load failed");
+        }
+        program->controller.RefreshStationList();
+        QApplication::processEvents();
+        state.PauseTiming();
+        memory.Report(state, count, fileBytes);
+        program.reset();
+        state.ResumeTiming();
+    }
+}
+
 // A filled list is repainted whenever the window is: the cost of one full repaint.
 void QtWindowRepaint(benchmark::State& state) {
     QtProgram program(static_cast<int>(state.range(0)));
@@ -84,14 +113,22 @@ BENCHMARK(QtListFillAndSort)
     ->Arg(1000)
     ->Arg(10000)
     ->Arg(100000)
+    ->Arg(1000000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 BENCHMARK(QtListSortByNameAndBack)
     ->Arg(1000)
     ->Arg(10000)
     ->Arg(100000)
+    ->Arg(1000000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
+BENCHMARK(QtProgramMemory)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(QtWindowRepaint)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

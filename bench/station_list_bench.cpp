@@ -1,16 +1,19 @@
-// Station files of 1,000, 10,000 and 100,000 stations: reading and writing them, and filling and
+// Station files of 1,000 to 1,000,000 stations: reading and writing them, and filling and
 // sorting the list view the way the program does after every load (the controller's refresh
 // through the main dialog into a list view, then the sort by frequency). The complexity line
 // under each family fits the cost to n; "cpu/station" shows directly whether it grows.
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <memory>
 #include <string>
 
 #include "base/minimum_frequency.h"
 #include "controller/receiver_controller.h"
 #include "deque_list_window.h"
 #include "null_serial_device.h"
+#include "peak_memory.h"
 #include "station_counters.h"
 #include "station_file_text.h"
 #include "stations/station_list.h"
@@ -26,12 +29,33 @@ void StationFileLoad(benchmark::State& state) {
     MinimumFrequency = kDefaultMinimumFrequency;
     TempDir dir;
     const std::string path = dir.File("stations.tts");
-    WriteWholeFile(path, StationFileText(static_cast<int>(state.range(0))));
+    WriteStationFile(path, static_cast<int>(state.range(0)));
     CStationList list;
     for (auto _ : state) {
         if (list.Load(path) != 0) state.SkipWithError("load failed");
     }
     CountStations(state);
+}
+
+// What the loaded list holds at its peak, per station: one load from a fresh list.
+void StationFileLoadMemory(benchmark::State& state) {
+    MinimumFrequency = kDefaultMinimumFrequency;
+    const int count = static_cast<int>(state.range(0));
+    TempDir dir;
+    const std::string path = dir.File("stations.tts");
+    WriteStationFile(path, count);
+    const auto fileBytes = static_cast<long long>(std::filesystem::file_size(path));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto list = std::make_unique<CStationList>();
+        const PeakMemory memory;
+        state.ResumeTiming();
+        if (list->Load(path) != 0) state.SkipWithError("load failed");
+        state.PauseTiming();
+        memory.Report(state, count, fileBytes);
+        list.reset();
+        state.ResumeTiming();
+    }
 }
 
 void StationFileParse(benchmark::State& state) {
@@ -109,12 +133,24 @@ void ListViewSortByNameAndBack(benchmark::State& state) {
     CountStations(state);
 }
 
-#define STATION_COUNTS(name) \
-    BENCHMARK(name)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity()
+#define STATION_COUNTS(name)            \
+    BENCHMARK(name)                     \
+        ->Arg(1000)                     \
+        ->Arg(10000)                    \
+        ->Arg(100000)                   \
+        ->Arg(1000000)                  \
+        ->Unit(benchmark::kMillisecond) \
+        ->Complexity()
 
 STATION_COUNTS(StationFileLoad);
 STATION_COUNTS(StationFileParse);
 STATION_COUNTS(StationFileSave);
+BENCHMARK(StationFileLoadMemory)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 STATION_COUNTS(StationFileSerialize);
 STATION_COUNTS(ListViewFillAndSort);
 STATION_COUNTS(ListViewSortByNameAndBack);

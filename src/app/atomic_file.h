@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Replaces the file at path with contents so that a crash, a full disk or a failed write never
 // leaves a torn or empty file: the data goes to a temporary file beside the target, is flushed to
@@ -14,3 +15,21 @@
 // made and the file cannot be written in place; a directory missing; a loop of links); 2 writing,
 // flushing or renaming failed. Implemented by the host layer.
 int ReplaceFileContents(const std::string& path, const std::string& contents);
+
+// The contents of a file to be written, handed out a piece at a time so that nobody needs them
+// whole in memory.
+class FileContentsSource {
+  public:
+    enum class Piece { kMore, kEnd, kFailed };
+
+    virtual ~FileContentsSource() = default;
+    // Starts again at the first piece: a host may need the contents twice.
+    virtual void Rewind() = 0;
+    // kMore with the next piece in piece (valid until the next call), kEnd after the last one,
+    // kFailed when the contents cannot be made (no memory).
+    virtual Piece Next(std::string_view& piece) = 0;
+};
+
+// ReplaceFileContents with the contents taken from source; a failing source is a failed write
+// (2) that leaves the old file as it was. Implemented by the host layer.
+int ReplaceFileFrom(const std::string& path, FileContentsSource& source);

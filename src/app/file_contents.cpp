@@ -5,14 +5,19 @@
 #include <new>
 #include <system_error>
 
-int ReadFileContents(const std::string& path, std::string& contents) {
-    contents.clear();
+int OpenFileForReading(const std::string& path, std::ifstream& in) {
     // A directory opens as a stream on some systems and only fails at the first read; to the user
     // it is a file that cannot be opened, not one that broke while being read.
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) return 1;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return 1;
+    in.open(path, std::ios::binary);
+    return in ? 0 : 1;
+}
+
+int ReadFileContents(const std::string& path, std::string& contents) {
+    contents.clear();
+    std::ifstream in;
+    if (OpenFileForReading(path, in) != 0) return 1;
     // istream::read turns a failing device (EISDIR, EIO) into badbit instead of an exception.
     char buffer[64 * 1024];
     try {

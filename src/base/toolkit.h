@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -81,6 +82,13 @@ class Host {
     virtual void Post(std::function<void()> work) = 0;
 };
 
+// One row of the station list view.
+struct StationListRow {
+    std::string frequencyText;
+    std::string name;
+    StationNode node = kNoStation;
+};
+
 // The station list view (control 1009): rows of two texts and a record node.
 class StationListView {
   public:
@@ -101,4 +109,12 @@ class StationListView {
     virtual void SelectRow(int row) = 0;
     // Puts the rows in a new order: newOrder[i] is the old index of the row that goes to i.
     virtual void ReorderRows(const std::vector<int>& newOrder) = 0;
+    // Replaces every row by rows, top to bottom, none selected. The default inserts them one at a
+    // time; a host whose view draws from a model of its rows takes them all in one step.
+    virtual void ReplaceAllRows(std::vector<StationListRow> rows) {
+        DeleteAllRows();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            InsertRow(static_cast<int>(i), rows[i].frequencyText, rows[i].name, rows[i].node);
+        }
+    }
 };

@@ -85,18 +85,7 @@ int CReceiverController::StationFileCommand(int saveFirst, const std::string& sa
 }
 
 void CReceiverController::RefreshStationList() {
-    if (view_ == nullptr) return;
-    view_->DeleteAllStationRows();
-    StationNode cursor = kNoStation;
-    StationNode node = kNoStation;
-    StationRecord record;
-    // The cursor comes back kNoStation after the last record.
-    do {
-        if (stations_.GetNext(cursor, node, record) != StationWalkResult::kStationRead) break;
-        view_->AddStationRow(node, settings_.DisplayMHz, record.frequency,
-                             stations_.DisplayName(record.name));
-    } while (cursor != kNoStation);
-    view_->SortStationRows();
+    if (view_ != nullptr) view_->ShowStationList(stations_, settings_.DisplayMHz);
 }
 
 void CReceiverController::LoadSettingsAndStations(ProfileStore& store, ComPortChooser& chooser) {

@@ -5,6 +5,8 @@
 #include "base/station_node.h"
 #include "controller/utc_clock.h"
 
+class CStationList;
+
 // What the controller shows in the main window. The main dialog implements it; none of these
 // sends anything to the receiver.
 class MainView {
@@ -39,4 +41,7 @@ class MainView {
     virtual void AddStationRow(StationNode node, int displayMHz, int frequencyHz,
                                const std::string& name) = 0;
     virtual void SortStationRows() = 0;
+    // The list view refilled from stations and sorted by frequency. The default deletes every row,
+    // adds one per station and sorts; a view that can take all rows in one step does so instead.
+    virtual void ShowStationList(const CStationList& stations, int displayMHz);
 };

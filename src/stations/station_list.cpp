@@ -1,5 +1,7 @@
 #include "stations/station_list.h"
 
+#include <algorithm>
+#include <fstream>
 #include <iterator>
 #include <new>
 
@@ -14,45 +16,25 @@ constexpr int kMagicNumber = 240951;
 constexpr int kFormatVersion = 1;
 // Files travel between hosts unchanged, so every line ends the way the oldest reader expects.
 constexpr const char* kLineEnd = "\r\n";
+// A save hands the host this much text at a time.
+constexpr std::size_t kSavePieceBytes = 64 * 1024;
 
-// Hands out the lines of a text one by one, without their ends. A bare LF ends a line as well as
-// CR LF; a last line without an end still counts.
-class LineReader {
-  public:
-    explicit LineReader(const std::string& text) : text_(text) {}
-
-    bool Next(std::string& line) {
-        if (pos_ >= text_.size()) return false;
-        std::size_t end = text_.find('\n', pos_);
-        if (end == std::string::npos) end = text_.size();
-        line.assign(text_, pos_, end - pos_);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        pos_ = end + 1;
-        return true;
-    }
-
-  private:
-    const std::string& text_;
-    std::size_t pos_ = 0;
-};
-
-// The stations of a station file's text, added to list in file order. A StationLoadResult.
-int ReadStations(const std::string& text, CStationList& list) {
-    LineReader reader(text);
+// The stations of a station file's lines, added to list in file order. A StationLoadResult.
+int ReadStations(StationFileLines& lines, CStationList& list) {
     std::string line;
     int number = 0;
-    if (!reader.Next(line) || !ReadIntegerPrefix(line, number)) {
+    if (!lines.Next(line) || !ReadIntegerPrefix(line, number)) {
         return StationLoadResult::kReadError;
     }
     if (number != kMagicNumber) return StationLoadResult::kWrongMagic;
-    if (!reader.Next(line) || !ReadIntegerPrefix(line, number)) {
+    if (!lines.Next(line) || !ReadIntegerPrefix(line, number)) {
         return StationLoadResult::kReadError;
     }
     if (number != kFormatVersion) return StationLoadResult::kWrongVersion;
 
     StationRecord station;
     StationNode node = kNoStation;
-    while (reader.Next(line)) {
+    while (lines.Next(line)) {
         if (!ParseStationLine(line, station)) return StationLoadResult::kReadError;
         if (list.Add(station, node) != StationAddResult::kAdded) {
             return StationLoadResult::kNoMemory;
@@ -61,29 +43,68 @@ int ReadStations(const std::string& text, CStationList& list) {
     return StationLoadResult::kLoaded;
 }
 
+// The station file's text of a list, a piece of many lines at a time: the header, then the
+// stations front first.
+template <typename Entries>
+class StationFileText : public FileContentsSource {
+  public:
+    explicit StationFileText(const Entries& entries) : entries_(entries) {}
+
+    void Rewind() override {
+        next_ = entries_.rbegin();
+        headerGiven_ = false;
+    }
+
+    Piece Next(std::string_view& piece) override {
+        try {
+            piece_.clear();
+            if (!headerGiven_) {
+                piece_ = std::to_string(kMagicNumber) + kLineEnd + std::to_string(kFormatVersion) +
+                         kLineEnd;
+                headerGiven_ = true;
+            }
+            for (; next_ != entries_.rend() && piece_.size() < kSavePieceBytes; ++next_) {
+                piece_ += FormatStationLine(next_->record);
+                piece_ += kLineEnd;
+            }
+        } catch (const std::bad_alloc&) {
+            return Piece::kFailed;
+        }
+        piece = piece_;
+        return piece_.empty() ? Piece::kEnd : Piece::kMore;
+    }
+
+  private:
+    const Entries& entries_;
+    typename Entries::const_reverse_iterator next_ = entries_.rbegin();
+    bool headerGiven_ = false;
+    std::string piece_;
+};
+
+// The entry of node in entries ordered by node, or their end; const as entries are.
+template <typename Entries>
+auto FindNode(Entries& entries, StationNode node) -> decltype(entries.begin()) {
+    const auto at =
+        std::lower_bound(entries.begin(), entries.end(), node,
+                         [](const auto& entry, StationNode wanted) { return entry.node < wanted; });
+    return at != entries.end() && at->node == node ? at : entries.end();
+}
+
 }  // namespace
 
 CStationList::Entries::iterator CStationList::Find(StationNode node) {
-    const auto found = index_.find(node);
-    return found != index_.end() ? found->second : entries_.end();
+    return FindNode(entries_, node);
 }
 
 CStationList::Entries::const_iterator CStationList::Find(StationNode node) const {
-    const auto found = index_.find(node);
-    return found != index_.end() ? Entries::const_iterator(found->second) : entries_.end();
+    return FindNode(entries_, node);
 }
 
 int CStationList::Add(const StationRecord& record, StationNode& node) {
     const auto created = static_cast<StationNode>(lastNode_ + 1);
     try {
-        entries_.push_front(Entry{created, record});
+        entries_.push_back(Entry{created, record});
     } catch (const std::bad_alloc&) {
-        return StationAddResult::kNoMemory;
-    }
-    try {
-        index_.emplace(created, entries_.begin());
-    } catch (const std::bad_alloc&) {
-        entries_.pop_front();
         return StationAddResult::kNoMemory;
     }
     lastNode_ += 1;
@@ -103,7 +124,6 @@ int CStationList::Update(StationNode node, const StationRecord& record) {
 int CStationList::Remove(StationNode node) {
     const auto at = Find(node);
     if (at == entries_.end()) return StationNodeResult::kNoSuchNode;
-    index_.erase(node);
     entries_.erase(at);
     modified_ = 1;
     return StationNodeResult::kDone;
@@ -117,18 +137,23 @@ int CStationList::Get(StationNode node, StationRecord& record) const {
 }
 
 int CStationList::GetNext(StationNode& cursor, StationNode& node, StationRecord& record) const {
-    const auto at = cursor == kNoStation ? entries_.begin() : Find(cursor);
+    if (entries_.empty()) return StationWalkResult::kNothingToRead;
+    const auto at = cursor == kNoStation ? std::prev(entries_.end()) : Find(cursor);
     if (at == entries_.end()) return StationWalkResult::kNothingToRead;
     record = at->record;
     node = at->node;
-    const auto older = std::next(at);
-    cursor = older != entries_.end() ? older->node : kNoStation;
+    cursor = at != entries_.begin() ? std::prev(at)->node : kNoStation;
     return StationWalkResult::kStationRead;
 }
 
+void CStationList::Visit(
+    const std::function<void(StationNode, const StationRecord&)>& visit) const {
+    for (auto at = entries_.rbegin(); at != entries_.rend(); ++at) visit(at->node, at->record);
+}
+
 int CStationList::Clear() {
-    index_.clear();
-    entries_.clear();
+    // clear() would keep the largest size's bookkeeping; a cleared list holds nothing.
+    Entries().swap(entries_);
     modified_ = 0;
     namesEncoding_ = NameEncoding::Utf8;
     return 0;
@@ -142,14 +167,16 @@ std::string CStationList::StoredName(const std::string& displayText) const {
     return NameFromDisplay(displayText, namesEncoding_);
 }
 
-int CStationList::Parse(const std::string& text) {
+int CStationList::Read(StationFileLines& lines) {
     Clear();
     int result = StationLoadResult::kNoMemory;
     try {
-        result = ReadStations(text, *this);
+        result = ReadStations(lines, *this);
     } catch (const std::bad_alloc&) {
         // A line too big for the memory left fails like a record that cannot be made.
     }
+    // A file that breaks while being read is a read error whatever its text said before.
+    if (!lines.ReadToEnd()) result = StationLoadResult::kReadError;
     if (result != StationLoadResult::kLoaded) {
         // No half-read list survives a failed load.
         Clear();
@@ -164,37 +191,39 @@ int CStationList::Parse(const std::string& text) {
     return result;
 }
 
+int CStationList::Parse(const std::string& text) {
+    StationTextLines lines(text);
+    return Read(lines);
+}
+
 int CStationList::Load(const std::string& path) {
     Clear();
-    std::string text;
-    switch (ReadFileContents(path, text)) {
-        case 0:
-            return Parse(text);
-        case 1:
-            return StationLoadResult::kCannotOpen;
-        default:
-            return StationLoadResult::kReadError;
-    }
+    std::ifstream in;
+    if (OpenFileForReading(path, in) != 0) return StationLoadResult::kCannotOpen;
+    StationStreamLines lines(in);
+    return Read(lines);
 }
 
 std::string CStationList::Serialize() const {
-    std::string text =
-        std::to_string(kMagicNumber) + kLineEnd + std::to_string(kFormatVersion) + kLineEnd;
-    for (const Entry& entry : entries_) {
-        text += FormatStationLine(entry.record);
-        text += kLineEnd;
+    StationFileText<Entries> source(entries_);
+    std::string text;
+    std::string_view piece;
+    for (;;) {
+        switch (source.Next(piece)) {
+            case FileContentsSource::Piece::kMore:
+                text += piece;
+                break;
+            case FileContentsSource::Piece::kEnd:
+                return text;
+            case FileContentsSource::Piece::kFailed:
+                throw std::bad_alloc();
+        }
     }
-    return text;
 }
 
 int CStationList::Save(const std::string& path) {
-    std::string text;
-    try {
-        text = Serialize();
-    } catch (const std::bad_alloc&) {
-        return StationSaveResult::kWriteFailed;
-    }
-    switch (ReplaceFileContents(path, text)) {
+    StationFileText<Entries> source(entries_);
+    switch (ReplaceFileFrom(path, source)) {
         case 0:
             modified_ = 0;
             return StationSaveResult::kSaved;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <list>
+#include <deque>
+#include <functional>
 #include <string>
-#include <unordered_map>
 
 #include "base/station_node.h"
 #include "stations/name_encoding.h"
+#include "stations/station_file_lines.h"
 #include "stations/station_list_results.h"
 #include "stations/station_record.h"
 
@@ -29,6 +31,10 @@ class CStationList {
     // Walk from the front: kNoStation as cursor starts there. Copies the station at the cursor,
     // reports its node and moves the cursor on, to kNoStation after the last. StationWalkResult.
     int GetNext(StationNode& cursor, StationNode& node, StationRecord& record) const;
+    // Calls visit with each station's node and values, front first; visit must not change the
+    // list. Unlike GetNext, nothing is copied and no node is looked up.
+    void Visit(const std::function<void(StationNode, const StationRecord&)>& visit) const;
+    std::size_t Count() const { return entries_.size(); }
     // Always 0.
     int Clear();
     int IsModified() const { return modified_; }
@@ -57,16 +63,19 @@ class CStationList {
         StationNode node;
         StationRecord record;
     };
-    // A list, so that adding or removing one station moves no other.
-    using Entries = std::list<Entry>;
+    // Oldest first, so the nodes rise from front to back: a new station goes to the back, and a
+    // node is found by binary search without an index beside the records. The list's front is
+    // the back of entries_.
+    using Entries = std::deque<Entry>;
 
     // The entry of node; end() when the list does not hold it (kNoStation included).
     Entries::iterator Find(StationNode node);
     Entries::const_iterator Find(StationNode node) const;
+    // Replaces the list by the stations of lines. StationLoadResult.
+    int Read(StationFileLines& lines);
 
     int modified_ = 0;
     NameEncoding namesEncoding_ = NameEncoding::Utf8;
-    Entries entries_;  // front first
-    std::unordered_map<StationNode, Entries::iterator> index_;
+    Entries entries_;
     std::uintptr_t lastNode_ = 0;  // the node Add handed out last; not reset by Clear
 };

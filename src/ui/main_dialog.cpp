@@ -1,6 +1,8 @@
 #include "ui/main_dialog.h"
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "base/frequency_text.h"
 #include "base/radio_limits.h"
@@ -10,6 +12,7 @@
 #include "stations/commands/list_sorter.h"
 #include "stations/commands/station_commands.h"
 #include "stations/commands/station_file_dialog.h"
+#include "stations/station_list.h"
 #include "ui/main_window_radio_groups.h"
 #include "ui/main_window_sliders.h"
 
@@ -217,6 +220,19 @@ void CMainDialog::AddStationRow(StationNode node, int displayMHz, int frequencyH
 void CMainDialog::SortStationRows() {
     CListSorter sorter(window_, 0);
     sorter.Sort(true, CListSorter::kNumber);
+}
+
+void CMainDialog::ShowStationList(const CStationList& stations, int displayMHz) {
+    // The rows in the order that inserting each station at the top leaves them, so that the
+    // stable sort keeps stations of one frequency where it always did: the oldest first.
+    std::vector<StationListRow> rows(stations.Count());
+    auto next = rows.rbegin();
+    stations.Visit([&](StationNode node, const StationRecord& record) {
+        *next++ = StationListRow{FrequencyText(record.frequency, displayMHz),
+                                 stations.DisplayName(record.name), node};
+    });
+    window_.ReplaceAllRows(std::move(rows));
+    SortStationRows();
 }
 
 // --- Commands ---

@@ -99,6 +99,7 @@ class CMainDialog : public MainView {
     void AddStationRow(StationNode node, int displayMHz, int frequencyHz,
                        const std::string& name) override;
     void SortStationRows() override;
+    void ShowStationList(const CStationList& stations, int displayMHz) override;
 
     // Radio indices, -1 for none.
     int StepIndex() const { return stepIndex_; }

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -26,6 +27,38 @@ constexpr unsigned kUnprivilegedUser = 65534;
 unsigned ModeOf(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
+}
+
+// Hands out "piece" a number of times, then ends or fails.
+class CountedPieces : public FileContentsSource {
+  public:
+    CountedPieces(int pieces, bool fails) : pieces_(pieces), fails_(fails) {}
+    void Rewind() override { given_ = 0; }
+    Piece Next(std::string_view& piece) override {
+        if (given_ == pieces_) return fails_ ? Piece::kFailed : Piece::kEnd;
+        ++given_;
+        piece = "piece";
+        return Piece::kMore;
+    }
+
+  private:
+    int pieces_;
+    bool fails_;
+    int given_ = 0;
+};
+
+TEST(ReplaceFileFrom, WritesEveryPieceAndAFailingSourceChangesNothing) {
+    TempDir dir;
+    const std::string path = dir.File("list.tts");
+    ASSERT_TRUE(WriteWholeFile(path, "old"));
+    CountedPieces failing(3, true);
+    EXPECT_EQ(ReplaceFileFrom(path, failing), 2);
+    EXPECT_EQ(ReadWholeFile(path), "old");
+    EXPECT_EQ(DirectoryEntries(dir.Path()), (Names{"list.tts"}));
+
+    CountedPieces three(3, false);
+    EXPECT_EQ(ReplaceFileFrom(path, three), 0);
+    EXPECT_EQ(ReadWholeFile(path), "piecepiecepiece");
 }
 
 TEST(ReplaceFileContents, SavesThroughSymbolicLinksIntoTheFileTheyLeadTo) {
@@ -109,10 +142,15 @@ class ClosedDirectoryTest : public testing::Test {
 
     // ReplaceFileContents' result with the directory closed.
     int SaveInClosedDirectory(const std::string& path, const std::string& contents) {
+        return InClosedDirectory([&] { return ReplaceFileContents(path, contents); });
+    }
+
+    // The result of save, run with the directory closed.
+    int InClosedDirectory(const std::function<int()>& save) {
         fs::permissions(closed_, fs::perms(RunningAsRoot() ? 0755 : 0500));
         const ChildOutcome outcome = RunInChild([&] {
             if (RunningAsRoot() && !BecomeUnprivileged(kUnprivilegedUser)) return 99;
-            return ReplaceFileContents(path, contents);
+            return save();
         });
         fs::permissions(closed_, fs::perms(0700));
         EXPECT_TRUE(outcome.exited);
@@ -134,6 +172,16 @@ TEST_F(ClosedDirectoryTest, WritableFileIsWrittenInPlaceAndAReadOnlyOneIsRefused
     EXPECT_EQ(SaveInClosedDirectory(readOnly, "new"), 1);
     EXPECT_EQ(ReadWholeFile(readOnly), "kept");
     EXPECT_EQ(DirectoryEntries(closed_), (Names{"kept.tts", "list.tts"}));
+}
+
+TEST_F(ClosedDirectoryTest, FileWrittenInPlaceGetsItsContentsBackWhenTheSourceFails) {
+    const std::string writable = Create("list.tts", "old", 0600);
+    EXPECT_EQ(InClosedDirectory([&] {
+                  CountedPieces failing(2, true);
+                  return ReplaceFileFrom(writable, failing);
+              }),
+              2);
+    EXPECT_EQ(ReadWholeFile(writable), "old");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWheelEvent>
 
 #include "base/control_ids.h"
@@ -246,10 +246,47 @@ TEST_F(MainWindowTest, FrequencyHeaderClickSortsTheRows) {
     EXPECT_EQ(window.GetRowText(2, 1), "Highest");
 }
 
+TEST_F(MainWindowTest, RefreshSortsByFrequencyAndKeepsTheOldestFirstAmongEquals) {
+    StationNode node = kNoStation;
+    for (const char* name : {"Old", "Lower", "New"}) {
+        const int frequencyHz = name[0] == 'L' ? 5000000 : 9000000;
+        ControllerTestAccess::Stations(controller)
+            .Add(StationRecord(name, frequencyHz, 0, 2, 28, 0), node);
+    }
+    controller.RefreshStationList();
+
+    ASSERT_EQ(window.RowCount(), 3);
+    EXPECT_EQ(window.GetRowText(0, 1), "Lower");
+    EXPECT_EQ(window.GetRowText(1, 1), "Old");
+    EXPECT_EQ(window.GetRowText(2, 1), "New");
+    EXPECT_EQ(window.GetRowData(2), node);
+    EXPECT_EQ(window.FindRow(node), 2);
+}
+
+TEST_F(MainWindowTest, HeaderSortsMoveTheSelectionWithItsStation) {
+    StationNode node = kNoStation;
+    for (const char* name : {"Bravo", "Alpha", "Charlie"}) {
+        ControllerTestAccess::Stations(controller)
+            .Add(StationRecord(name, 6000000 - name[0] * 1000, 0, 2, 28, 0), node);
+    }
+    controller.RefreshStationList();
+    window.SelectRow(window.FindRow(node));  // Charlie, the lowest frequency, at the top
+
+    emit window.StationList()->header()->sectionClicked(1);
+    window.InsertRow(0, "29000.000", "Zulu", kNoStation);
+    EXPECT_EQ(window.GetRowText(window.GetSelectedRow(), 1), "Charlie");
+    window.DeleteRow(0);
+    emit window.StationList()->header()->sectionClicked(0);
+
+    ASSERT_EQ(window.GetSelectedRow(), 0);
+    EXPECT_EQ(window.GetRowData(0), node);
+    EXPECT_EQ(window.StationList()->currentIndex().row(), 0);
+}
+
 TEST_F(MainWindowTest, DoubleClickOnAStationTunesIt) {
     AddSelectedStation(7100000);
-    QTreeWidgetItem* item = window.StationList()->topLevelItem(0);
-    emit window.StationList()->itemDoubleClicked(item, 0);
+    QTreeView* list = window.StationList();
+    emit list->doubleClicked(list->model()->index(0, 0));
 
     EXPECT_EQ(Frequency(), 7100000);
 }
@@ -258,7 +295,7 @@ TEST_F(MainWindowTest, DoubleClickBelowTheRowsTunesTheSelectedStation) {
     AddSelectedStation(7100000);
     QWidget* viewport = window.StationList()->viewport();
     const QPoint belowTheRows(viewport->width() / 2, viewport->height() - 4);
-    ASSERT_EQ(window.StationList()->itemAt(belowTheRows), nullptr);
+    ASSERT_FALSE(window.StationList()->indexAt(belowTheRows).isValid());
 
     QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, belowTheRows);
 

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "controller/receiver_controller.h"
 #include "platform/qt/main_window.h"
@@ -91,7 +91,7 @@ TEST_F(ScheduleWindowTest, KeyBOpensTheListTheFilterNarrowsItEnterTunesInsertAdd
     EXPECT_EQ(controller.Settings().Frequency, 9580000);
     // The row Enter in the filter arrived at is the selection Insert adds.
     QTest::keyClick(table, Qt::Key_Insert);
-    EXPECT_EQ(window.StationList()->topLevelItemCount(), 1);
+    EXPECT_EQ(window.StationList()->model()->rowCount(), 1);
     EXPECT_EQ(OnAirLine(), QString::fromUtf8("On air: R.Exterior de Espa\xC3\xB1"
                                              "a (S)"));
 

@@ -10,7 +10,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -107,7 +107,7 @@ class StationWorkflowTest : public ::testing::Test {
         button->click();
     }
     QString RowText(int row, int column) const {
-        return window.StationList()->topLevelItem(row)->text(column);
+        return window.StationList()->model()->index(row, column).data().toString();
     }
 
     ScriptedSerialDevice device;
@@ -134,7 +134,7 @@ TEST_F(StationWorkflowTest, AddEditSaveOpenAndTune) {
         Click(d, IDOK);
     });
     ClickMain(IDC_ADD);
-    ASSERT_EQ(window.StationList()->topLevelItemCount(), 1);
+    ASSERT_EQ(window.StationList()->model()->rowCount(), 1);
     EXPECT_EQ(RowText(0, 1), QStringLiteral("Evening net"));
 
     // Edit: a mistyped frequency is refused with the message, then corrected.
@@ -164,11 +164,11 @@ TEST_F(StationWorkflowTest, AddEditSaveOpenAndTune) {
     // New, then Open the file again.
     host.users.push_back([](QtDialogWindow& d) { Click(d, IDC_FILE_NEW); });
     ClickMain(IDC_STATION_FILE);
-    ASSERT_EQ(window.StationList()->topLevelItemCount(), 0);
+    ASSERT_EQ(window.StationList()->model()->rowCount(), 0);
     host.files.push_back(path);
     host.users.push_back([](QtDialogWindow& d) { Click(d, IDC_FILE_OPEN); });
     ClickMain(IDC_STATION_FILE);
-    ASSERT_EQ(window.StationList()->topLevelItemCount(), 1);
+    ASSERT_EQ(window.StationList()->model()->rowCount(), 1);
     EXPECT_EQ(RowText(0, 1), QStringLiteral("Evening net"));
 
     // Somewhere else in AM, then Tune: the receiver gets the station's tuning, shift included.

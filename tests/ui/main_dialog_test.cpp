@@ -7,6 +7,7 @@
 
 #include "base/minimum_frequency.h"
 #include "link/filter_table.h"
+#include "stations/station_list.h"
 #include "support/controller_test_access.h"
 #include "support/main_dialog_fixture.h"
 #include "support/temp_dir.h"
@@ -267,6 +268,27 @@ TEST_F(MainDialogTest, StationRowsGoInAtTheTopAndSortByFrequency) {
     EXPECT_EQ(window.rows[2].name, "Radio B");
     dialog.DeleteAllStationRows();
     EXPECT_EQ(window.RowCount(), 0);
+}
+
+TEST_F(MainDialogTest, WholeListInOneStepShowsWhatRowByRowShows) {
+    CStationList stations;
+    StationNode node = kNoStation;
+    // Equal frequencies, so that the order before the stable sort shows.
+    for (const int frequencyHz : {9580000, 621000, 9580000, 15000000, 621000, 9580000}) {
+        stations.Add(StationRecord("R" + std::to_string(frequencyHz), frequencyHz, 0, 2, 28, 0),
+                     node);
+    }
+    for (const int displayMHz : {0, 1}) {
+        dialog.MainView::ShowStationList(stations, displayMHz);
+        const std::vector<FakeMainWindow::Row> rowByRow = window.rows;
+        dialog.ShowStationList(stations, displayMHz);
+        ASSERT_EQ(window.rows.size(), rowByRow.size());
+        for (std::size_t i = 0; i < rowByRow.size(); ++i) {
+            EXPECT_EQ(window.rows[i].node, rowByRow[i].node) << i;
+            EXPECT_EQ(window.rows[i].frequencyText, rowByRow[i].frequencyText) << i;
+            EXPECT_EQ(window.rows[i].name, rowByRow[i].name) << i;
+        }
+    }
 }
 
 // --- Exit ---

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/atomic_file.h"
@@ -43,19 +44,52 @@ bool FollowLinks(const std::string& path, std::string& target) {
     return false;
 }
 
-bool WriteAll(int fd, const std::string& contents) {
-    const char* data = contents.data();
-    std::size_t left = contents.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
+// The whole of a string as a source of one piece.
+class WholeText : public FileContentsSource {
+  public:
+    explicit WholeText(const std::string& text) : text_(text) {}
+    void Rewind() override { given_ = false; }
+    Piece Next(std::string_view& piece) override {
+        if (given_) return Piece::kEnd;
+        given_ = true;
+        piece = text_;
+        return Piece::kMore;
+    }
+
+  private:
+    const std::string& text_;
+    bool given_ = false;
+};
+
+bool WritePiece(int fd, std::string_view piece) {
+    while (!piece.empty()) {
+        const ssize_t written = ::write(fd, piece.data(), piece.size());
         if (written < 0) {
             if (errno == EINTR) continue;
             return false;
         }
-        data += written;
-        left -= static_cast<std::size_t>(written);
+        piece.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+// Writes every piece of source from its first; size counts the bytes written.
+bool WriteAll(int fd, FileContentsSource& source, off_t& size) {
+    source.Rewind();
+    size = 0;
+    std::string_view piece;
+    for (;;) {
+        switch (source.Next(piece)) {
+            case FileContentsSource::Piece::kEnd:
+                return true;
+            case FileContentsSource::Piece::kFailed:
+                return false;
+            case FileContentsSource::Piece::kMore:
+                if (!WritePiece(fd, piece)) return false;
+                size += static_cast<off_t>(piece.size());
+                break;
+        }
+    }
 }
 
 // O_NOFOLLOW: never write through a link put in the temporary file's place. A leftover that
@@ -97,21 +131,25 @@ bool CannotCreateBeside(int openError) {
 }
 
 // Writes contents over the file from its start, cuts it there and flushes it to the disk.
-bool OverwriteWhole(int fd, const std::string& contents) {
-    return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, contents) &&
-           ::ftruncate(fd, static_cast<off_t>(contents.size())) == 0 && ::fsync(fd) == 0;
+bool OverwriteWhole(int fd, FileContentsSource& contents) {
+    off_t size = 0;
+    return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, contents, size) &&
+           ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
 }
 
 // For a file we may write in a directory where we may not create one: the old contents are
 // overwritten where they are, and put back when that fails, so the failed save loses nothing the
 // file system lets us keep.
-int WriteInPlace(const std::string& target, const std::string& contents) {
+int WriteInPlace(const std::string& target, FileContentsSource& contents) {
     std::string old;
     const bool haveOld = ReadFileContents(target, old) == 0;
     const int fd = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return 1;
     const bool written = OverwriteWhole(fd, contents);
-    if (!written && haveOld) OverwriteWhole(fd, old);
+    if (!written && haveOld) {
+        WholeText oldContents(old);
+        OverwriteWhole(fd, oldContents);
+    }
     const bool closed = ::close(fd) == 0;
     return written && closed ? 0 : 2;
 }
@@ -119,6 +157,11 @@ int WriteInPlace(const std::string& target, const std::string& contents) {
 }  // namespace
 
 int ReplaceFileContents(const std::string& path, const std::string& contents) {
+    WholeText source(contents);
+    return ReplaceFileFrom(path, source);
+}
+
+int ReplaceFileFrom(const std::string& path, FileContentsSource& contents) {
     std::string target;
     if (!FollowLinks(path, target)) return 1;
     struct stat old {};
@@ -133,7 +176,8 @@ int ReplaceFileContents(const std::string& path, const std::string& contents) {
     }
     TakeOverAttributes(fd, replacing ? &old : nullptr);
 
-    const bool written = WriteAll(fd, contents) && ::fsync(fd) == 0;
+    off_t size = 0;
+    const bool written = WriteAll(fd, contents, size) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         ::unlink(tempPath.c_str());

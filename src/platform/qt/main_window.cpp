@@ -14,7 +14,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cstdlib>
@@ -77,7 +77,7 @@ void MainWindow::ConnectEvents() {
     connect(stations_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         if (dialog_ != nullptr) dialog_->OnHeaderClick(column);
     });
-    connect(stations_, &QTreeWidget::itemDoubleClicked, this, [this] {
+    connect(stations_, &QTreeView::doubleClicked, this, [this] {
         if (dialog_ != nullptr) dialog_->OnListDoubleClick();
     });
     // Character keys are commands whichever control has the focus, so they are caught before
@@ -128,7 +128,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         dialog_ != nullptr) {
         const auto* click = static_cast<QMouseEvent*>(event);
         if (click->button() == Qt::LeftButton &&
-            stations_->itemAt(click->position().toPoint()) == nullptr) {
+            !stations_->indexAt(click->position().toPoint()).isValid()) {
             dialog_->OnListDoubleClick();
         }
         return false;

@@ -16,10 +16,10 @@ class FrequencyDisplay;
 class QAbstractSlider;
 class QKeyEvent;
 class QLineEdit;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 class SignalMeter;
 class SquelchLamp;
+class StationListModel;
 
 // The program's main window (template 102): builds every control under its id and hands each
 // user event to one CMainDialog call; CMainDialog drives the controls back through the surface.
@@ -43,7 +43,7 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     FrequencyDisplay* FrequencyReadout() const { return frequency_; }
     SignalMeter* Meter() const { return meter_; }
     SquelchLamp* Lamp() const { return lamp_; }
-    QTreeWidget* StationList() const { return stations_; }
+    QTreeView* StationList() const { return stations_; }
     QLineEdit* FrequencyEntry() const { return entry_; }
     // The line under the controls where network control says what it does; hidden when empty.
     QLabel* RemoteStatus() const { return remoteStatus_; }
@@ -77,6 +77,7 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     int GetSelectedRow() override;
     void SelectRow(int row) override;
     void ReorderRows(const std::vector<int>& newOrder) override;
+    void ReplaceAllRows(std::vector<StationListRow> rows) override;
 
     void reject() override;
     // Takes the stored placement before the window is first mapped, so it appears in place
@@ -109,14 +110,13 @@ class MainWindow : public QDialog, public QtDialogWindowBase<MainWindowSurface> 
     void Finish(int result);
     bool HandleKey(QWidget* receiver, QKeyEvent* event);
     bool ScrollsItself(QWidget* widget) const;
-    QTreeWidgetItem* Row(int row) const;
-    static StationNode NodeOf(const QTreeWidgetItem& item);
 
     CMainDialog* dialog_ = nullptr;
     FrequencyDisplay* frequency_ = nullptr;
     SignalMeter* meter_ = nullptr;
     SquelchLamp* lamp_ = nullptr;
-    QTreeWidget* stations_ = nullptr;
+    QTreeView* stations_ = nullptr;
+    StationListModel* stationRows_ = nullptr;  // the view's model, owned by the window
     QLineEdit* entry_ = nullptr;
     QLabel* remoteStatus_ = nullptr;
     std::function<bool()> remoteIsOn_;

@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <array>
 #include <iterator>
 #include <span>
@@ -24,6 +24,7 @@
 #include "platform/qt/display_controls.h"
 #include "platform/qt/main_window.h"
 #include "platform/qt/repeat_button.h"
+#include "platform/qt/station_list_model.h"
 #include "ui/main_dialog.h"
 #include "ui/main_window_radio_groups.h"
 
@@ -313,12 +314,12 @@ QWidget* MainWindow::BuildSignalGroup() {
 
 QWidget* MainWindow::BuildStationGroup() {
     auto* group = new QGroupBox(tr("Station"), this);
-    stations_ = new QTreeWidget(group);
+    stations_ = new QTreeView(group);
+    stationRows_ = new StationListModel(this);
+    stations_->setModel(stationRows_);
     stations_->setAccessibleName(tr("Stations"));
-    stations_->setColumnCount(2);
-    stations_->setHeaderLabels({tr("Frequency"), tr("Station")});
-    stations_->headerItem()->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     stations_->setRootIsDecorated(false);
+    // Rows of one height let the view paint the visible rows without measuring the others.
     stations_->setUniformRowHeights(true);
     stations_->setItemsExpandable(false);
     stations_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,10 +1,13 @@
-// The station list's rows as the logic sees them: two texts and the station's node per row.
+// The station list's rows as the logic sees them: two texts and the station's node per row, held
+// by the view's model.
 
-#include <QTreeWidget>
-#include <algorithm>
+#include <QItemSelectionModel>
+#include <QTreeView>
+#include <utility>
 #include <vector>
 
 #include "platform/qt/main_window.h"
+#include "platform/qt/station_list_model.h"
 
 int MainWindow::ListClientWidth() {
     return stations_->viewport()->width();
@@ -19,113 +22,69 @@ void MainWindow::FocusStationList() {
     stations_->setFocus(Qt::OtherFocusReason);
 }
 
-StationNode MainWindow::NodeOf(const QTreeWidgetItem& item) {
-    return static_cast<StationNode>(item.data(0, Qt::UserRole).value<quintptr>());
-}
-
-QTreeWidgetItem* MainWindow::Row(int row) const {
-    return row >= 0 && row < stations_->topLevelItemCount() ? stations_->topLevelItem(row)
-                                                            : nullptr;
-}
-
 int MainWindow::RowCount() {
-    return stations_->topLevelItemCount();
+    return stationRows_->RowCount();
 }
 
 void MainWindow::InsertRow(int row, const std::string& frequencyText, const std::string& name,
                            StationNode node) {
-    auto* item = new QTreeWidgetItem;
-    item->setText(0, QString::fromStdString(frequencyText));
-    item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
-    item->setText(1, QString::fromStdString(name));
-    item->setData(0, Qt::UserRole, QVariant::fromValue(static_cast<quintptr>(node)));
-    stations_->insertTopLevelItem(std::clamp(row, 0, RowCount()), item);
+    stationRows_->Insert(row, StationListRow{frequencyText, name, node});
 }
 
 void MainWindow::SetRowText(int row, int column, const std::string& text) {
-    if (QTreeWidgetItem* item = Row(row)) {
-        item->setText(column, QString::fromStdString(text));
-    }
+    stationRows_->SetText(row, column, text);
 }
 
 std::string MainWindow::GetRowText(int row, int column) {
-    QTreeWidgetItem* item = Row(row);
-    return item == nullptr ? std::string() : item->text(column).toStdString();
+    return stationRows_->Text(row, column);
 }
 
 StationNode MainWindow::GetRowData(int row) {
-    QTreeWidgetItem* item = Row(row);
-    return item == nullptr ? kNoStation : NodeOf(*item);
+    return stationRows_->Node(row);
 }
 
 int MainWindow::FindRow(StationNode node) {
-    for (int row = 0; row < stations_->topLevelItemCount(); ++row) {
-        if (NodeOf(*stations_->topLevelItem(row)) == node) {
-            return row;
-        }
-    }
-    return -1;
+    return stationRows_->Find(node);
 }
 
 void MainWindow::DeleteRow(int row) {
-    QTreeWidgetItem* item = Row(row);
-    if (item == nullptr) {
-        return;
-    }
+    if (row < 0 || row >= RowCount()) return;
     // The view would select the row that moves up into the deleted one's place, and the next
     // command would act on a station nobody picked; only the selection the user made stays.
-    QList<QTreeWidgetItem*> kept = stations_->selectedItems();
-    kept.removeAll(item);
-    delete stations_->takeTopLevelItem(row);
-    stations_->clearSelection();
-    for (QTreeWidgetItem* selected : kept) {
-        selected->setSelected(true);
+    QItemSelectionModel* selection = stations_->selectionModel();
+    std::vector<QPersistentModelIndex> kept;
+    for (const QModelIndex& selected : selection->selectedRows()) {
+        if (selected.row() != row) kept.emplace_back(selected);
+    }
+    stationRows_->Remove(row);
+    selection->clearSelection();
+    for (const QPersistentModelIndex& selected : kept) {
+        selection->select(selected, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 }
 
 void MainWindow::DeleteAllRows() {
-    stations_->clear();
+    stationRows_->ReplaceAll({});
 }
 
 int MainWindow::GetSelectedRow() {
-    const QList<QTreeWidgetItem*> selected = stations_->selectedItems();
-    return selected.isEmpty() ? -1 : stations_->indexOfTopLevelItem(selected.constFirst());
+    const QModelIndexList selected = stations_->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
 }
 
 void MainWindow::SelectRow(int row) {
-    if (QTreeWidgetItem* item = Row(row)) {
-        stations_->setCurrentItem(item);
-        item->setSelected(true);
-        stations_->scrollToItem(item, QAbstractItemView::EnsureVisible);
-    }
+    if (row < 0 || row >= RowCount()) return;
+    const QModelIndex index = stationRows_->index(row, 0);
+    stations_->setCurrentIndex(index);
+    stations_->selectionModel()->select(index,
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    stations_->scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
 void MainWindow::ReorderRows(const std::vector<int>& newOrder) {
-    const int count = RowCount();
-    std::vector<int> check = newOrder;
-    std::sort(check.begin(), check.end());
-    for (int i = 0; i < static_cast<int>(check.size()); ++i) {
-        if (check[i] != i) {
-            return;  // not a permutation of the rows
-        }
-    }
-    if (static_cast<int>(check.size()) != count) {
-        return;
-    }
-    // Rows keep their selection and the current row across the move, as a sort in place does.
-    QTreeWidgetItem* current = stations_->currentItem();
-    const QList<QTreeWidgetItem*> selected = stations_->selectedItems();
-    std::vector<QTreeWidgetItem*> items(count);
-    for (int i = count - 1; i >= 0; --i) {
-        items[i] = stations_->takeTopLevelItem(i);
-    }
-    for (int oldIndex : newOrder) {
-        stations_->addTopLevelItem(items[oldIndex]);
-    }
-    if (current != nullptr) {
-        stations_->setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
-    }
-    for (QTreeWidgetItem* item : selected) {
-        item->setSelected(true);
-    }
+    stationRows_->Reorder(newOrder);
+}
+
+void MainWindow::ReplaceAllRows(std::vector<StationListRow> rows) {
+    stationRows_->ReplaceAll(std::move(rows));
 }

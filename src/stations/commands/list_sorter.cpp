@@ -35,19 +35,28 @@ CListSorter::CListSorter(StationListView& view, int column) : view_(view), colum
 
 void CListSorter::Sort(bool ascending, int kind) {
     if (kind != kText && kind != kNumber) return;
-    const int count = view_.RowCount();
+    const auto count = static_cast<std::size_t>(std::max(view_.RowCount(), 0));
+    // Only the keys are kept, one per row; the sort moves row numbers.
     std::vector<std::string> texts;
     std::vector<double> numbers;
-    for (int row = 0; row < count; ++row) {
-        std::string text = view_.GetRowText(row, column_);
-        if (kind == kNumber) numbers.push_back(LeadingNumber(text));
-        texts.push_back(std::move(text));
+    if (kind == kNumber) {
+        numbers.reserve(count);
+    } else {
+        texts.reserve(count);
+    }
+    for (std::size_t row = 0; row < count; ++row) {
+        std::string text = view_.GetRowText(static_cast<int>(row), column_);
+        if (kind == kNumber) {
+            numbers.push_back(LeadingNumber(text));
+        } else {
+            texts.push_back(std::move(text));
+        }
     }
 
     auto less = [&](int a, int b) {
         return kind == kNumber ? numbers[a] < numbers[b] : TextLess(texts[a], texts[b]);
     };
-    std::vector<int> order(static_cast<std::size_t>(count));
+    std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return ascending ? less(a, b) : less(b, a); });
