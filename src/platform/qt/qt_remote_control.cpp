@@ -84,10 +84,9 @@ void QtRemoteControl::Follow() {
 
 void QtRemoteControl::ShowStatus() {
     const ProfileSettings& settings = controller_.Settings();
-    const std::string text =
-        RemoteStatusText(settings.RemoteEnabled == 1, openResult_, settings.RemoteAddress,
-                         server_.IsOpen() ? server_.Port() : settings.RemotePort,
-                         server_.ClientCount());
+    const std::string text = RemoteStatusText(
+        settings.RemoteEnabled == 1, openResult_, settings.RemoteAddress,
+        server_.IsOpen() ? server_.Port() : settings.RemotePort, server_.ClientCount());
     status_.setText(QString::fromStdString(text));
     status_.setVisible(!text.empty());
 }
