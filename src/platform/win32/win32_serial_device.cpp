@@ -1,5 +1,8 @@
 #include "platform/win32/win32_serial_device.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_api.h"
 
@@ -92,14 +95,18 @@ bool Win32SerialDevice::SetLine(const SerialLineSettings& settings) {
     dcb.fOutX = settings.xonXoffOutput ? TRUE : FALSE;
     dcb.fInX = settings.xonXoffInput ? TRUE : FALSE;
     dcb.fRtsControl = settings.rtsEnabled ? RTS_CONTROL_ENABLE : RTS_CONTROL_DISABLE;
-    return ::SetCommState(handle_, &dcb) != 0;
+    if (!::SetCommState(handle_, &dcb)) return false;
+    baudRate_ = settings.baudRate;
+    return true;
 }
 
 bool Win32SerialDevice::SetTimeouts(const SerialTimeouts& timeouts) {
     if (handle_ == nullptr) return false;
     COMMTIMEOUTS record{timeouts.readInterval, timeouts.readMultiplier, timeouts.readConstant,
                         timeouts.writeMultiplier, timeouts.writeConstant};
-    return ::SetCommTimeouts(handle_, &record) != 0;
+    if (!::SetCommTimeouts(handle_, &record)) return false;
+    timeouts_ = timeouts;
+    return true;
 }
 
 bool Win32SerialDevice::SetBuffers(int inputSize, int outputSize) {
@@ -114,9 +121,25 @@ bool Win32SerialDevice::PurgeInput() {
 
 int Win32SerialDevice::Write(const std::uint8_t* data, int count) {
     if (handle_ == nullptr || count <= 0) return 0;
+    const auto started = std::chrono::steady_clock::now();
     DWORD written = 0;
     if (!::WriteFile(handle_, data, static_cast<DWORD>(count), &written, nullptr)) NoteError();
+    WaitForLineTime(started, static_cast<int>(written));
     return static_cast<int>(written);
+}
+
+void Win32SerialDevice::WaitForLineTime(std::chrono::steady_clock::time_point started,
+                                        int bytes) const {
+    // A write is over when its bytes have left the line. A UART's driver returns about then; a
+    // USB adapter that buffers on its own (or Wine's pseudo-terminal) reports "sent" at once, and
+    // the next query would then sit behind the backlog at the receiver and time out. Never
+    // longer than the write time-out.
+    if (baudRate_ == 0 || bytes <= 0) return;
+    const auto lineTime = std::chrono::microseconds(10LL * bytes * 1000000 / baudRate_);
+    const auto limit = std::chrono::milliseconds(
+        static_cast<long long>(timeouts_.writeMultiplier) * bytes + timeouts_.writeConstant);
+    const auto wait = std::min<std::chrono::steady_clock::duration>(lineTime, limit);
+    std::this_thread::sleep_until(started + wait);
 }
 
 int Win32SerialDevice::Read(std::uint8_t* data, int count) {

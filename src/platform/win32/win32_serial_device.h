@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "link/serial_device.h"
@@ -30,10 +31,14 @@ class Win32SerialDevice : public SerialDevice {
     bool DeviceGone() const override { return gone_; }
 
   private:
+    // Holds a write back until its bytes would have crossed the line at the set baud rate.
+    void WaitForLineTime(std::chrono::steady_clock::time_point started, int bytes) const;
     // Marks the device gone when the last error says it went away (adapter pulled).
     void NoteError();
 
     void* handle_ = nullptr;  // a HANDLE; null while closed
     SerialOpenError lastOpenError_ = SerialOpenError::None;
     bool gone_ = false;
+    std::uint32_t baudRate_ = 0;  // as last set; 0 until then
+    SerialTimeouts timeouts_;
 };
