@@ -19,14 +19,18 @@ bash scripts/install-packages.sh wine wine64 xvfb xauth xdotool imagemagick font
 bash scripts/build-windows.sh
 win_build=${ZORIVAN_WIN_BUILD_DIR:-build-win}
 
-# The simulator is a Linux program on a pseudo-terminal: a build of it alone.
+# The simulator is a Linux program on a pseudo-terminal: the one scripts/test.sh built when it
+# is there, else a build of it alone.
 source scripts/demo-common.sh
-demo_build_dir=build-win-tools
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B "$demo_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORIVAN_BUILD_QT=OFF \
-      -DZORIVAN_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
-cmake --build "$demo_build_dir" -j "$(nproc)" --target rx320-sim
+demo_build_dir=${ZORIVAN_TEST_BUILD_DIR:-build-test}
+if [ ! -x "$demo_build_dir/tools/rx320-sim/rx320-sim" ]; then
+    demo_build_dir=build-win-tools
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$demo_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORIVAN_BUILD_QT=OFF \
+          -DZORIVAN_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
+    cmake --build "$demo_build_dir" -j "$(nproc)" --target rx320-sim
+fi
 demo_prepare_output "${1:-$win_build/wine-check}"
 
 export WINEPREFIX=$PWD/$win_build/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="

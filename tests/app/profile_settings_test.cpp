@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/ini_profile.h"
-#include "link/com_port_map.h"
 #include "base/minimum_frequency.h"
+#include "link/com_port_map.h"
 #include "support/memory_profile_store.h"
 #include "support/row_name.h"
 #include "support/scripted_com_port_chooser.h"

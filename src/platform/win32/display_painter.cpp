@@ -58,8 +58,7 @@ void DisplayPainter::PaintReadout(HDC dc, const RECT& area, const std::wstring& 
     ::SetTextColor(dc, RGB(0, 0, 0));
     ::SetTextAlign(dc, TA_LEFT | TA_TOP);
     ::TextOutW(dc, area.left + size.width / 2 - extent.cx / 2,
-               area.top + ReadoutTextTop(size.height), text.c_str(),
-               static_cast<int>(text.size()));
+               area.top + ReadoutTextTop(size.height), text.c_str(), static_cast<int>(text.size()));
     ::SelectObject(dc, previous);
 }
 

@@ -26,8 +26,7 @@ MessageWindow::~MessageWindow() {
     if (window_ != nullptr) ::DestroyWindow(window_);
 }
 
-LRESULT CALLBACK MessageWindow::Procedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CALLBACK MessageWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         ::SetWindowLongPtrW(window, GWLP_USERDATA,

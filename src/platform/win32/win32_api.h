@@ -11,6 +11,7 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+// After windows.h, which they build on.
 #include <commctrl.h>
 #include <commdlg.h>
 

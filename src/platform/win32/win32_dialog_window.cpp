@@ -107,8 +107,7 @@ void Win32DialogWindowBase<Surface>::SetText(int id, const std::string& text) {
 template <class Surface>
 void Win32DialogWindowBase<Surface>::AddListItem(int id, const std::string& text) {
     if (HWND list = Item(id)) {
-        ::SendMessageW(list, CB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(WideFromUtf8(text).c_str()));
+        ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(text).c_str()));
     }
 }
 

@@ -43,9 +43,10 @@ struct ModalContext {
 
 }  // namespace
 
-Win32Host::Win32Host() : wakeUp_([this](UINT message, WPARAM, LPARAM) {
-    if (message == kRunPosted) RunPosted();
-}) {}
+Win32Host::Win32Host()
+    : wakeUp_([this](UINT message, WPARAM, LPARAM) {
+          if (message == kRunPosted) RunPosted();
+      }) {}
 
 HWND Win32Host::Owner() const {
     return openDialogs_.empty() ? parent_ : openDialogs_.back();

@@ -31,8 +31,7 @@ class Win32Host : public Host {
     HWND Owner() const;
     bool RunFileDialog(const FileDialogOptions& options, bool save, std::string& path);
     void RunPosted();
-    static INT_PTR CALLBACK ModalProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                           LPARAM lParam);
+    static INT_PTR CALLBACK ModalProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND parent_ = nullptr;
     std::vector<HWND> openDialogs_;  // innermost last

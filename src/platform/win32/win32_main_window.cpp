@@ -73,9 +73,9 @@ Win32MainWindow::~Win32MainWindow() {
 }
 
 bool Win32MainWindow::Create() {
-    HWND window = ::CreateDialogParamW(::GetModuleHandleW(nullptr),
-                                       MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr,
-                                       &Win32MainWindow::Procedure, reinterpret_cast<LPARAM>(this));
+    HWND window =
+        ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN_DIALOG),
+                             nullptr, &Win32MainWindow::Procedure, reinterpret_cast<LPARAM>(this));
     return window != nullptr;
 }
 
@@ -171,9 +171,9 @@ INT_PTR Win32MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COPYDATA: {
             if (!acceptCopyData_ || dialog_ == nullptr || lParam == 0) return FALSE;
             const auto& record = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            const int result = dialog_->OnCopyData(
-                static_cast<std::uint32_t>(record.dwData),
-                static_cast<const std::uint8_t*>(record.lpData), record.cbData);
+            const int result =
+                dialog_->OnCopyData(static_cast<std::uint32_t>(record.dwData),
+                                    static_cast<const std::uint8_t*>(record.lpData), record.cbData);
             // A dialog procedure's own return value only says "handled".
             ::SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, result);
             return TRUE;
@@ -264,8 +264,8 @@ bool Win32MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 void Win32MainWindow::Redraw(int id) {
     // Invalidate, erase and paint now, so the display shows the value before the next command.
-    if (HWND control = Item(id)) ::RedrawWindow(control, nullptr, nullptr,
-                                                RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (HWND control = Item(id))
+        ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void Win32MainWindow::ShowFrequencyText(const std::string& text) {

@@ -111,8 +111,7 @@ bool Win32SerialDevice::SetTimeouts(const SerialTimeouts& timeouts) {
 
 bool Win32SerialDevice::SetBuffers(int inputSize, int outputSize) {
     if (handle_ == nullptr || inputSize <= 0 || outputSize <= 0) return false;
-    return ::SetupComm(handle_, static_cast<DWORD>(inputSize), static_cast<DWORD>(outputSize)) !=
-           0;
+    return ::SetupComm(handle_, static_cast<DWORD>(inputSize), static_cast<DWORD>(outputSize)) != 0;
 }
 
 bool Win32SerialDevice::PurgeInput() {

@@ -29,9 +29,8 @@ std::vector<std::string> Win32SerialDeviceLister::List() {
         wchar_t data[256];
         DWORD dataBytes = sizeof data - sizeof(wchar_t);
         DWORD type = 0;
-        const LSTATUS status =
-            ::RegEnumValueW(key, index, name, &nameLength, nullptr, &type,
-                            reinterpret_cast<BYTE*>(data), &dataBytes);
+        const LSTATUS status = ::RegEnumValueW(key, index, name, &nameLength, nullptr, &type,
+                                               reinterpret_cast<BYTE*>(data), &dataBytes);
         if (status == ERROR_NO_MORE_ITEMS) break;
         if (status != ERROR_SUCCESS || type != REG_SZ) continue;
         data[dataBytes / sizeof(wchar_t)] = L'\0';

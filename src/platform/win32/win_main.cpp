@@ -64,6 +64,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return EXIT_FAILURE;
     }
     host.SetParentWindow(window.Handle());
+    // The broadcast schedule has no window on this host yet: its button stays greyed.
+    ::EnableWindow(::GetDlgItem(window.Handle(), IDC_SCHEDULE), FALSE);
     window.Show();
     dialog.OnInitDialog();
     // The exchange takes part only now that start-up is done: the partner finds this window by
