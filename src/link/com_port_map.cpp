@@ -6,7 +6,7 @@ ComPortMap::ComPortMap() {
 
 std::string ComPortMap::DefaultPath(int port) {
     if (port < 1 || port > kPortCount) return {};
-    return "/dev/ttyS" + std::to_string(port - 1);
+    return DefaultSerialDevicePath(port);
 }
 
 std::string ComPortMap::PathOf(int port) const {

@@ -3,8 +3,12 @@
 #include <array>
 #include <string>
 
-// Where COM1..COM4 lead on this host. On Linux the defaults are /dev/ttyS0..3; the profile's
-// "Ports" section replaces any of them (a USB adapter is usually /dev/ttyUSB0).
+// The device port 1..4 leads to unless the profile says otherwise: /dev/ttyS0..3 on Linux, the
+// port's own name on Windows. Implemented by the host layer.
+std::string DefaultSerialDevicePath(int port);
+
+// Where COM1..COM4 lead on this host. The profile's "Ports" section replaces any of the defaults
+// (a USB adapter is usually /dev/ttyUSB0 on Linux, a higher COM number on Windows).
 class ComPortMap {
   public:
     static constexpr int kPortCount = 4;

@@ -8,6 +8,7 @@
 
 #include "app/ini_profile.h"
 #include "base/minimum_frequency.h"
+#include "link/com_port_map.h"
 #include "support/memory_profile_store.h"
 #include "support/row_name.h"
 #include "support/scripted_com_port_chooser.h"
@@ -134,7 +135,7 @@ TEST_F(ProfileSettingsTest, EmptyProfileGivesEveryDefaultAndAsksForThePort) {
     EXPECT_TRUE(store.writes.empty());
     EXPECT_EQ(store.flushes, 0);
     for (int port = 1; port <= 4; ++port) {
-        EXPECT_EQ(s.Ports.PathOf(port), "/dev/ttyS" + std::to_string(port - 1));
+        EXPECT_EQ(s.Ports.PathOf(port), ComPortMap::DefaultPath(port));
     }
 }
 
@@ -440,9 +441,9 @@ TEST_F(ProfileSettingsTest, PortsSectionMapsEachComPortToADevice) {
     store.Set("Ports", "COM2", "");
     const ProfileSettings s = Load();
     EXPECT_EQ(s.Ports.PathOf(1), "/dev/ttyUSB0");
-    EXPECT_EQ(s.Ports.PathOf(2), "/dev/ttyS1");
+    EXPECT_EQ(s.Ports.PathOf(2), ComPortMap::DefaultPath(2));
     EXPECT_EQ(s.Ports.PathOf(3), "/dev/pts/7");
-    EXPECT_EQ(s.Ports.PathOf(4), "/dev/ttyS3");
+    EXPECT_EQ(s.Ports.PathOf(4), ComPortMap::DefaultPath(4));
 }
 
 TEST_F(ProfileSettingsTest, StoredWindowPositionAndStationFileAreTaken) {
@@ -488,10 +489,10 @@ TEST_F(ProfileSettingsTest, SaveWritesEveryKeyButTheMinimumInOrderAndFlushes) {
         "RadioSettings/LineLevel=50",
         "RadioSettings/LineOn=0",
         "RadioSettings/StationFile=/home/user/short wave.tts",
-        "Ports/COM1=/dev/ttyS0",
+        "Ports/COM1=" + ComPortMap::DefaultPath(1),
         "Ports/COM2=/dev/ttyUSB0",
-        "Ports/COM3=/dev/ttyS2",
-        "Ports/COM4=/dev/ttyS3",
+        "Ports/COM3=" + ComPortMap::DefaultPath(3),
+        "Ports/COM4=" + ComPortMap::DefaultPath(4),
         "Schedule/File=/home/user/sked b25.csv",
         "Remote/Enabled=0",
         "Remote/Address=127.0.0.1",

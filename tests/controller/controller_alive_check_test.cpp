@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controller/controller_fixture.h"
+#include "link/com_port_map.h"
 #include "support/controller_test_access.h"
 
 namespace {
@@ -152,7 +153,7 @@ TEST_F(ControllerAliveTest, PortMissingAtStartIsTriedAgainAtEachAliveCheck) {
     device.openError = SerialOpenError::None;
     clock.Advance(3000);
     EXPECT_EQ(controller.HardwareActive(), 1);
-    EXPECT_EQ(device.openedPath, "/dev/ttyS0");
+    EXPECT_EQ(device.openedPath, ComPortMap::DefaultPath(1));
 }
 
 TEST_F(ControllerAliveTest, AHealthyOpenPortIsNotOpenedAgain) {

@@ -110,7 +110,12 @@ TEST(ScheduleLoad, ReadsAFileAndFailsCleanlyOnAMissingFileOrAFolder) {
     EXPECT_EQ(schedule.Load(dir.File("missing.csv")), ScheduleLoadStatus::CannotOpen);
     EXPECT_TRUE(schedule.Entries().empty());
     schedule.Load(dir.File("sked-b25.csv"));
+    // A folder opens as a stream on Linux and fails at the first read; Windows refuses to open it.
+#ifdef _WIN32
+    EXPECT_EQ(schedule.Load(dir.Path()), ScheduleLoadStatus::CannotOpen);
+#else
     EXPECT_EQ(schedule.Load(dir.Path()), ScheduleLoadStatus::ReadError);
+#endif
     EXPECT_TRUE(schedule.Entries().empty());
 
     EXPECT_EQ(ScheduleLoadProblemText(ScheduleLoadStatus::CannotOpen, "/x/sked.csv"),

@@ -24,7 +24,7 @@ const char* const kStandinUsage =
     "  --value V                 send value V instead of type + format\n"
     "  --count N                 listen: stop after N messages\n"
     "  --timeout MS              how long to wait for an answer (default 1000)\n"
-    "  --dir PATH                the bus directory (default $XDG_RUNTIME_DIR/zorivan,\n"
+    "  --dir PATH                Linux: the bus directory (default $XDG_RUNTIME_DIR/zorivan,\n"
     "                            else /tmp/zorivan-UID)\n"
     "  --help                    this text\n"
     "\n"
