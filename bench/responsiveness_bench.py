@@ -56,7 +56,7 @@ def write_profile(workdir, device, port):
     profile = os.path.join(workdir, "profile.INI")
     with open(profile, "w") as f:
         f.write("[Configuration]\nComPort=1\n[Ports]\nCOM1=%s\n"
-                "[RadioSettings]\nFrequency=6075000\nTuningStepSize=2\nDisplaySignalStrength=1\n"
+                "[RadioSettings]\nFrequency=6075000\nTuningStepSize=4\nDisplaySignalStrength=1\n"
                 "[Remote]\nEnabled=1\nAddress=127.0.0.1\nPort=%d\n" % (device, port))
     return profile
 
@@ -109,7 +109,7 @@ def wheel_flick(env, sim_log):
     time.sleep(1.0)
     before = len(log_lines(sim_log))
     tunes_before = sum(" tune " in line for line in log_lines(sim_log))
-    # Step 100 Hz (TuningStepSize=2), wheel up: 6,075,000 + 20 x 100.
+    # Step 100 Hz (TuningStepSize=4), wheel up: 6,075,000 + 20 x 100.
     subprocess.run(["xdotool", "click", "--repeat", str(FLICK_NOTCHES), "--delay", "5", "4"],
                    env=env)
     last_notch = time.monotonic()
@@ -136,6 +136,10 @@ def remote_flood(port, sim_log):
         polls = sum(" signal query" in line for line in lines)
         tunes = sum(" tune " in line for line in lines)
         return (None if seen is None else seen - last), polls / (last - started), tunes
+
+
+def ms(seconds):
+    return "never (10 s)" if seconds is None else "%.0f ms" % (seconds * 1e3)
 
 
 def main():
@@ -173,13 +177,13 @@ def main():
               % max(stalls(stall_log, started_ms, now_ms()), default=0))
 
         flick, flick_tunes = wheel_flick(env, sim_log)
-        print("wheel flick of %d notches: final frequency on the wire %.0f ms after the last "
-              "notch; %d tuning commands on the line" % (FLICK_NOTCHES, flick * 1e3, flick_tunes))
+        print("wheel flick of %d notches: final frequency on the wire %s after the last "
+              "notch; %d tuning commands on the line" % (FLICK_NOTCHES, ms(flick), flick_tunes))
 
         delay, polls, tunes = remote_flood(port, sim_log)
-        print("network control, %d F/s for %d s: final frequency on the wire %.0f ms after the "
+        print("network control, %d F/s for %d s: final frequency on the wire %s after the "
               "last F; %d tuning commands; meter polls %.1f/s meanwhile"
-              % (REMOTE_RATE, REMOTE_SECONDS, delay * 1e3, tunes, polls))
+              % (REMOTE_RATE, REMOTE_SECONDS, ms(delay), tunes, polls))
 
         for fault, hold in (("silent", 5), ("slow 300", 5), ("short", 5), ("garbled", 5),
                             ("power-cycle 2", 8)):

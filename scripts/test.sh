@@ -16,3 +16,9 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 600
+
+# The same core cross-built for Windows and the Win32 program, checked under Wine and Xvfb.
+# ZORIVAN_SKIP_WINDOWS=1 leaves them out (a quick run on Linux alone).
+if [ "${ZORIVAN_SKIP_WINDOWS:-0}" != 1 ]; then
+    bash scripts/test-windows.sh
+fi

@@ -1,6 +1,7 @@
 #include "link/line_queue.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -19,6 +20,12 @@ void LineQueue::Push(LineJob job) {
                 return;
             }
         }
+        // A query waiting at the end is only asking; the change the user made goes first, so a
+        // signal poll never stands between the last notch of a flick and the receiver.
+        auto place = jobs_.end();
+        while (place != jobs_.begin() && std::prev(place)->kind == LineJobKind::Query) --place;
+        jobs_.insert(place, std::move(job));
+        return;
     }
     jobs_.push_back(std::move(job));
 }

@@ -31,7 +31,7 @@ class LineQueueTest : public testing::Test {
     std::string log;
 };
 
-TEST_F(LineQueueTest, ANewerSetterTakesTheWaitingOnesPlaceAndOtherKindsKeepTheirOrder) {
+TEST_F(LineQueueTest, ANewerSetterTakesTheWaitingOnesPlaceAndGoesAheadOfWaitingQueries) {
     Push(LineJobKind::Frequency, "f1");
     Push(LineJobKind::Mode, "m1");
     Push(LineJobKind::Query, "q1");
@@ -39,16 +39,17 @@ TEST_F(LineQueueTest, ANewerSetterTakesTheWaitingOnesPlaceAndOtherKindsKeepTheir
     Push(LineJobKind::Query, "q2");
     Push(LineJobKind::Frequency, "f3");
     Push(LineJobKind::Volume, "v1");
-    EXPECT_EQ(Drain(), "f3 m1 q1 q2 v1 ");
+    EXPECT_EQ(Drain(), "f3 m1 v1 q1 q2 ");
 }
 
 TEST_F(LineQueueTest, NoSetterIsMergedAcrossAPortChange) {
     // The mute before a port closes belongs to the receiver on the old port.
     Push(LineJobKind::Volume, "mute");
     Push(LineJobKind::Port, "reopen");
+    Push(LineJobKind::Query, "q1");
     Push(LineJobKind::Volume, "v40");
     Push(LineJobKind::Volume, "v41");
-    EXPECT_EQ(Drain(), "mute reopen v41 ");
+    EXPECT_EQ(Drain(), "mute reopen v41 q1 ");
 }
 
 TEST_F(LineQueueTest, DroppingQueriesKeepsEveryCommand) {

@@ -103,3 +103,18 @@ int ReplaceFileContents(const std::string& path, const std::string& contents) {
     }
     return 0;
 }
+
+int ReplaceFileFrom(const std::string& path, FileContentsSource& source) {
+    // Joined first: ReplaceFileW needs the whole temporary file anyway, and a station file of a
+    // million lines is 40 MB.
+    std::string contents;
+    source.Rewind();
+    std::string_view piece;
+    for (;;) {
+        const FileContentsSource::Piece next = source.Next(piece);
+        if (next == FileContentsSource::Piece::kFailed) return 2;
+        if (next == FileContentsSource::Piece::kEnd) break;
+        contents.append(piece);
+    }
+    return ReplaceFileContents(path, contents);
+}

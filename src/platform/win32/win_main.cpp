@@ -43,6 +43,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32TimerHost timers;
     Win32UtcClock clock;
     CReceiverController controller(device, timers, clock, host);
+    // The window never waits for the 1200-baud line; replies come back through the host's Post.
+    controller.RunLinkOnWorker();
     Win32MainWindow window;
     CMainDialog dialog(host, window);
     window.SetDialog(&dialog);
