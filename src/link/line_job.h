@@ -31,4 +31,6 @@ using LineWork = std::function<LineReply(CReceiverLink&)>;
 struct LineJob {
     LineJobKind kind = LineJobKind::Query;
     LineWork work;
+    // A query a setter went ahead of; the queue lets that happen once.
+    bool overtaken = false;
 };

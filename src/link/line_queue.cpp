@@ -21,9 +21,14 @@ void LineQueue::Push(LineJob job) {
             }
         }
         // A query waiting at the end is only asking; the change the user made goes first, so a
-        // signal poll never stands between the last notch of a flick and the receiver.
+        // signal poll never stands between the last notch of a flick and the receiver. Once
+        // only: a stream of changes must not starve the meter.
         auto place = jobs_.end();
-        while (place != jobs_.begin() && std::prev(place)->kind == LineJobKind::Query) --place;
+        while (place != jobs_.begin() && std::prev(place)->kind == LineJobKind::Query &&
+               !std::prev(place)->overtaken) {
+            --place;
+        }
+        for (auto query = place; query != jobs_.end(); ++query) query->overtaken = true;
         jobs_.insert(place, std::move(job));
         return;
     }

@@ -8,7 +8,7 @@
 // The jobs waiting for the serial line, in order. A setter replaces a waiting setter of its kind
 // in place, so a flick of the tuning knob costs one command, not one per notch, and the newest
 // value goes out as early as the oldest would have; a new setter goes ahead of the queries
-// waiting at the end. Nothing passes a port change.
+// waiting at the end, each of which it passes only once. Nothing passes a port change.
 class LineQueue {
   public:
     void Push(LineJob job);

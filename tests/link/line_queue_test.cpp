@@ -42,6 +42,17 @@ TEST_F(LineQueueTest, ANewerSetterTakesTheWaitingOnesPlaceAndGoesAheadOfWaitingQ
     EXPECT_EQ(Drain(), "f3 m1 v1 q1 q2 ");
 }
 
+TEST_F(LineQueueTest, AQueryIsOvertakenOnceSoAStreamOfChangesCannotStarveIt) {
+    Push(LineJobKind::Query, "poll");
+    Push(LineJobKind::Frequency, "f1");
+    LineJob next;
+    ASSERT_TRUE(queue.Pop(next));  // f1 goes to the line; the next frequency finds none waiting
+    next.work(link);
+    Push(LineJobKind::Frequency, "f2");
+    Push(LineJobKind::Frequency, "f3");
+    EXPECT_EQ(Drain(), "f1 poll f3 ");
+}
+
 TEST_F(LineQueueTest, NoSetterIsMergedAcrossAPortChange) {
     // The mute before a port closes belongs to the receiver on the old port.
     Push(LineJobKind::Volume, "mute");
