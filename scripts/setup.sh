@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
-          qt6-base-dev libgl-dev xvfb xauth xdotool imagemagick fonts-dejavu-core
+          qt6-base-dev qt6-charts-dev libgl-dev xvfb xauth xdotool imagemagick fonts-dejavu-core
           libhamlib-utils clang-format)
 
 missing=()

@@ -14,6 +14,7 @@ constexpr const char* kConfiguration = "Configuration";
 constexpr const char* kWindow = "Window";
 constexpr const char* kPorts = "Ports";
 constexpr const char* kSchedule = "Schedule";
+constexpr const char* kLog = "Log";
 
 // Stored meanings: no port chosen yet, and a correction point that is not set.
 constexpr int kNoComPort = 0;
@@ -215,6 +216,9 @@ constexpr ProfileKey kKeys[] = {
     Special(kPorts, "COM4", ReadPortPath<4>, WritePortPath<4>),
 
     Text(kSchedule, "File", &PS::ScheduleFile),
+
+    Flag(kLog, "SignalLog", &PS::SignalLog, 0),
+    Text(kLog, "SignalLogFile", &PS::SignalLogFile),
 };
 
 // Each row has what its kind reads through, and a default the next load would not throw away.

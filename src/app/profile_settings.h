@@ -54,6 +54,9 @@ struct ProfileSettings {
     ComPortMap Ports;
     // "Schedule", key "File": full path of the broadcast schedule file; empty for none.
     std::string ScheduleFile;
+    // "Log": every meter reading appended to SignalLogFile (full path) while SignalLog is 1.
+    int SignalLog = 0;
+    std::string SignalLogFile;
 };
 
 // Asked when the profile holds no usable COM port. Returns the chosen index 0..3 (COM1..COM4);
