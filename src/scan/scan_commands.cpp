@@ -104,6 +104,10 @@ std::string ScanCommands::StatusMessage(ChannelsStatus status) {
     return "";
 }
 
+void ScanCommands::OnTuneTo(int frequencyHz) {
+    controller_.SetFrequency(frequencyHz);
+}
+
 void ScanCommands::OnOpenSweep() {
     if (windows_ != nullptr) windows_->PresentSweep();
 }

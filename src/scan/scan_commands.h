@@ -72,6 +72,8 @@ class ScanCommands {
     void OnBandScanKey();
     void OnMemoryScanKey();
     void OnResumeKey() { scanner_.Resume(); }
+    // A click on the sweep plot: tunes there as the user (which ends a running sweep or scan).
+    void OnTuneTo(int frequencyHz);
     void OnSkipKey() { scanner_.SkipCurrent(); }
 
     CSweep& Sweep() { return sweep_; }
