@@ -39,6 +39,7 @@ StripChartWindow::StripChartWindow(CReceiverController& controller, QWidget* par
     auto* levelAxis = new QValueAxis();
     levelAxis->setTitleText(tr("Level (dB)"));
     levelAxis->setRange(0, kTopDb);
+    levelAxis->setTickCount(kTopDb / 10 + 1);
     levelAxis->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(timeAxis_, Qt::AlignBottom);
     chart->addAxis(levelAxis, Qt::AlignLeft);

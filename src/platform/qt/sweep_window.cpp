@@ -70,6 +70,7 @@ SweepWindow::SweepWindow(ScanCommands& commands, QWidget* parent)
     auto* levelAxis = new QValueAxis();
     levelAxis->setTitleText(tr("Level (dB)"));
     levelAxis->setRange(0, kTopDb);
+    levelAxis->setTickCount(kTopDb / 10 + 1);
     levelAxis->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(frequencyAxis_, Qt::AlignBottom);
     chart->addAxis(levelAxis, Qt::AlignLeft);
