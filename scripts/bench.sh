@@ -65,6 +65,7 @@ if [ -x "$build/bench/qt_station_list_bench" ]; then
         --benchmark_out_format=json "${gbench[@]}"
 fi
 run serial_line_bench "$build/bench/serial_line_bench" --simulator "$build/tools/rx320-sim/rx320-sim"
+run sweep_bench "$build/bench/sweep_bench" --simulator "$build/tools/rx320-sim/rx320-sim"
 if [ -x "$build/src/platform/qt/zorivan" ]; then
     run program_bench python3 bench/program_bench.py --zorivan "$build/src/platform/qt/zorivan" \
         --simulator "$build/tools/rx320-sim/rx320-sim" --seconds "$seconds" \

@@ -16,7 +16,8 @@ declare -A allowed=(
     [exchange]="base link app stations controller stations/commands"
     [schedule]="base link app stations controller"
     [remote]="base link app stations controller"
-    [ui]="base link app stations controller stations/commands exchange schedule remote"
+    [scan]="base link app stations controller"
+    [ui]="base link app stations controller stations/commands exchange schedule remote scan"
 )
 
 layer_of() {  # path inside src/ -> its layer

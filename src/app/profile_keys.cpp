@@ -15,6 +15,7 @@ constexpr const char* kWindow = "Window";
 constexpr const char* kPorts = "Ports";
 constexpr const char* kSchedule = "Schedule";
 constexpr const char* kRemote = "Remote";
+constexpr const char* kLog = "Log";
 
 // Stored meanings: no port chosen yet, and a correction point that is not set.
 constexpr int kNoComPort = 0;
@@ -220,6 +221,8 @@ constexpr ProfileKey kKeys[] = {
     Flag(kRemote, "Enabled", &PS::RemoteEnabled, 0),
     Text(kRemote, "Address", &PS::RemoteAddress, kDefaultRemoteAddress),
     Ranged(kRemote, "Port", &PS::RemotePort, kDefaultRemotePort, 1, 65535),
+    Flag(kLog, "SignalLog", &PS::SignalLog, 0),
+    Text(kLog, "SignalLogFile", &PS::SignalLogFile),
 };
 
 // Each row has what its kind reads through, and a default the next load would not throw away.

@@ -62,6 +62,9 @@ struct ProfileSettings {
     int RemoteEnabled = 0;
     std::string RemoteAddress = kDefaultRemoteAddress;
     int RemotePort = kDefaultRemotePort;
+    // "Log": every meter reading appended to SignalLogFile (full path) while SignalLog is 1.
+    int SignalLog = 0;
+    std::string SignalLogFile;
 };
 
 // Asked when the profile holds no usable COM port. Returns the chosen index 0..3 (COM1..COM4);

@@ -54,6 +54,8 @@ inline constexpr int kDefaultTuningTimeFastMs = 500;
 // Modes and AGC speeds as the receiver numbers them.
 enum ReceiverMode { kModeAm = 0, kModeUsb = 1, kModeLsb = 2, kModeCw = 3 };
 inline constexpr int kModeCount = 4;
+// The modes' names, by number, as listeners write them.
+inline constexpr const char* kModeNames[kModeCount] = {"AM", "USB", "LSB", "CW"};
 inline constexpr int kDefaultMode = kModeAm;
 inline constexpr int kAgcSlow = 1;
 inline constexpr int kAgcFast = 3;

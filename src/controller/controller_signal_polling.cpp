@@ -14,14 +14,16 @@ void CReceiverController::UpdateSignalStrength() {
     }
 
     if (hardwareActive_ == 1) {
-        // One query at a time: on a busy line the polls slow down instead of queueing up.
-        if (signalQueryWaiting_ == 0) {
+        // One query at a time: on a busy line the polls slow down instead of queueing up. A
+        // scan's measurement feeds the meter meanwhile, so the poll keeps off its line.
+        if (signalQueryWaiting_ == 0 && measurementsWaiting_ == 0) {
             signalQueryWaiting_ = 1;
-            link_.QuerySignalStrength([this, run = linkRun_](int result, int levelDb) {
-                if (run != linkRun_) return;
-                signalQueryWaiting_ = 0;
-                TakeSignalReading(result, levelDb);
-            });
+            link_.QuerySignalStrength(
+                [this, run = linkRun_, frequencyHz = settings_.Frequency](int result, int levelDb) {
+                    if (run != linkRun_) return;
+                    signalQueryWaiting_ = 0;
+                    TakeSignalReading(result, levelDb, frequencyHz);
+                });
         }
         meterInactiveShown_ = 0;
         meterOffShown_ = 0;
@@ -35,7 +37,21 @@ void CReceiverController::UpdateSignalStrength() {
     meterOffShown_ = 0;
 }
 
-void CReceiverController::TakeSignalReading(int result, int levelDb) {
+void CReceiverController::MeasureSignal(std::function<void(int result, int levelDb)> answer) {
+    ++measurementsWaiting_;
+    link_.QuerySignalStrength([this, run = linkRun_, frequencyHz = settings_.Frequency,
+                               answer = std::move(answer)](int result, int levelDb) {
+        if (run != linkRun_) {
+            answer(LinkResult::kNotOpen, 0);
+            return;
+        }
+        --measurementsWaiting_;
+        TakeSignalReading(result, levelDb, frequencyHz);
+        answer(result, levelDb);
+    });
+}
+
+void CReceiverController::TakeSignalReading(int result, int levelDb, int frequencyHz) {
     // The meter may have been switched off, or the receiver lost, while the query was out.
     if (settings_.DisplaySignalStrength != 1 || hardwareActive_ != 1) return;
     // A failed query gives 0, which the average and the squelch take like any reading.
@@ -44,4 +60,8 @@ void CReceiverController::TakeSignalReading(int result, int levelDb) {
     const int averageDb = signalAverage_.Add(levelDb);
     ApplySquelch(levelDb);
     if (view_ != nullptr) view_->ShowSignalLevels(levelDb, averageDb);
+    if (result != LinkResult::kOk) return;
+    const SignalReading reading{clock_.Now(), frequencyHz, settings_.Mode, levelDb};
+    const std::vector<ReceiverObserver*> observers = observers_;
+    for (ReceiverObserver* observer : observers) observer->OnSignalReading(reading);
 }

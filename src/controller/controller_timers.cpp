@@ -22,6 +22,11 @@ void CReceiverController::OnTimer(int id) {
             Step(repeatDirection_);
             break;
         default:
+            if (id >= kFirstClientTimer) {
+                // A copy: a tick may end a scan, which may remove its client.
+                const std::vector<TimerSink*> clients = timerClients_;
+                for (TimerSink* client : clients) client->OnTimer(id);
+            }
             break;
     }
 }

@@ -1,5 +1,7 @@
 #include "controller/receiver_controller.h"
 
+#include <algorithm>
+
 #include "base/minimum_frequency.h"
 #include "base/toolkit.h"
 
@@ -75,17 +77,58 @@ void CReceiverController::Stop(int mute) {
     ++linkRun_;
     aliveCheckWaiting_ = 0;
     signalQueryWaiting_ = 0;
+    measurementsWaiting_ = 0;
     hardwareActive_ = -1;
     squelchState_ = -1;
+    TellReceiverSilent();
 }
 
 int CReceiverController::SetFrequency(int frequencyHz) {
+    const int result = Tune(frequencyHz);
+    TellTunedByUser();
+    return result;
+}
+
+int CReceiverController::TuneForScan(int frequencyHz) {
+    return Tune(frequencyHz);
+}
+
+int CReceiverController::Tune(int frequencyHz) {
     if (frequencyHz < MinimumFrequency) frequencyHz = MinimumFrequency;
     if (frequencyHz > kMaximumFrequency) frequencyHz = kMaximumFrequency;
     settings_.Frequency = frequencyHz;
     const int result = link_.SetFrequency(frequencyHz);
     if (view_ != nullptr) view_->ShowFrequency(settings_.Frequency, settings_.DisplayMHz);
     return result;
+}
+
+void CReceiverController::TellTunedByUser() {
+    // A copy: an observer may stop a scan, which may remove it from the list.
+    const std::vector<ReceiverObserver*> observers = observers_;
+    for (ReceiverObserver* observer : observers) observer->OnTunedByUser(settings_.Frequency);
+}
+
+void CReceiverController::TellReceiverSilent() {
+    const std::vector<ReceiverObserver*> observers = observers_;
+    for (ReceiverObserver* observer : observers) observer->OnReceiverSilent();
+}
+
+void CReceiverController::AddObserver(ReceiverObserver* observer) {
+    if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void CReceiverController::RemoveObserver(ReceiverObserver* observer) {
+    std::erase(observers_, observer);
+}
+
+void CReceiverController::AddTimerClient(TimerSink* client) {
+    if (std::find(timerClients_.begin(), timerClients_.end(), client) == timerClients_.end())
+        timerClients_.push_back(client);
+}
+
+void CReceiverController::RemoveTimerClient(TimerSink* client) {
+    std::erase(timerClients_, client);
 }
 
 int CReceiverController::Step(int direction) {
@@ -100,6 +143,7 @@ int CReceiverController::Step(int direction) {
     settings_.Frequency = frequencyHz;
     link_.SetFrequency(frequencyHz);
     if (view_ != nullptr) view_->ShowFrequency(settings_.Frequency, settings_.DisplayMHz);
+    TellTunedByUser();
     return 0;
 }
 
@@ -216,6 +260,7 @@ void CReceiverController::SetHardwareActive(int ok) {
         if (hardwareActive_ != 0) {
             hardwareActive_ = 0;
             if (view_ != nullptr) view_->SetTitle(kTitleNotActive);
+            TellReceiverSilent();
         }
         return;
     }

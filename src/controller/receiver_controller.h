@@ -3,10 +3,12 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/profile_settings.h"
 #include "controller/main_view.h"
 #include "controller/receiver_configuration.h"
+#include "controller/receiver_observer.h"
 #include "controller/signal_average.h"
 #include "controller/timer_host.h"
 #include "controller/utc_clock.h"
@@ -26,6 +28,8 @@ constexpr int kClockPeriodMs = 500;
 constexpr int kAlivePeriodMs = 3000;
 constexpr int kSignalPeriodMs = 200;
 constexpr int kRepeatDelayMs = 500;
+// Ids from here on belong to the timer clients (see AddTimerClient).
+constexpr int kFirstClientTimer = 100;
 
 inline constexpr const char* kTitleActive = "  ZORIVAN  Ten-Tec RX-320 Control Program";
 inline constexpr const char* kTitleNotActive =
@@ -48,6 +52,7 @@ class CReceiverController : public TimerSink {
     void Start();
     void Stop(int mute);
 
+    // Tunes as the user does; observers hear OnTunedByUser.
     int SetFrequency(int frequencyHz);
     int Step(int direction);
     int SetMode(int mode);
@@ -87,6 +92,27 @@ class CReceiverController : public TimerSink {
     std::string OpenDevicePath() const;
     // Asks the receiver for its firmware version (x 100); answer gets the link's result.
     void ReadFirmwareVersion(std::function<void(int result, int version)> answer);
+
+    // For scanning: tunes like SetFrequency, without counting as the user's tuning.
+    int TuneForScan(int frequencyHz);
+    // One signal query behind whatever is queued (a tuning command sent just before is measured).
+    // The reading feeds the meter like a poll and reaches the observers; answer gets the link's
+    // result and the level in dB, or LinkResult::kNotOpen when the link stopped meanwhile. While
+    // a measurement is out the meter's own poll waits, so back-to-back measurements run at the
+    // pace of the line alone.
+    void MeasureSignal(std::function<void(int result, int levelDb)> answer);
+    // Observers are not owned and must be removed before they go; adding one twice adds it once.
+    void AddObserver(ReceiverObserver* observer);
+    void RemoveObserver(ReceiverObserver* observer);
+    // The controller's timers for the capabilities above it: a client sets ids from
+    // kFirstClientTimer on through Timers() and gets their ticks (every client hears every such
+    // tick and takes its own). Not owned; remove before it goes.
+    void AddTimerClient(TimerSink* client);
+    void RemoveTimerClient(TimerSink* client);
+    TimerHost& Timers() { return timers_; }
+    // Plain stores for the signal log's profile keys.
+    void SetSignalLog(int on) { settings_.SignalLog = on; }
+    void SetSignalLogFile(const std::string& path) { settings_.SignalLogFile = path; }
     void SetWindowPlacement(const WindowPlacement& placement) { settings_.WindowPos = placement; }
     // The broadcast schedule file to load at the next start; empty for none.
     void SetScheduleFile(const std::string& path) { settings_.ScheduleFile = path; }
@@ -130,8 +156,12 @@ class CReceiverController : public TimerSink {
     int RepeatPeriodMs() const;
     // Timer 2: asks the receiver unless the signal polling already does.
     void CheckAlive();
-    // A reading from the receiver, or a failed query.
-    void TakeSignalReading(int result, int levelDb);
+    // A reading from the receiver at frequencyHz, or a failed query.
+    void TakeSignalReading(int result, int levelDb, int frequencyHz);
+    // Tunes and shows the frequency; clamps to the receiver's range.
+    int Tune(int frequencyHz);
+    void TellTunedByUser();
+    void TellReceiverSilent();
     // Timer 10: the held button has been down long enough; repeating starts.
     void RepeatDelayElapsed();
     // One step in RepeatDirection, then timer 11 repeats it at the repeat period.
@@ -151,6 +181,7 @@ class CReceiverController : public TimerSink {
     int linkRun_ = 0;
     int aliveCheckWaiting_ = 0;
     int signalQueryWaiting_ = 0;
+    int measurementsWaiting_ = 0;
     int hardwareActive_ = -1;
     int squelchState_ = -1;
     int repeatDelayRunning_ = 0;
@@ -162,4 +193,6 @@ class CReceiverController : public TimerSink {
     int meterInactiveShown_ = 0;
     int squelchOffHandled_ = 0;
     CStationList stations_;
+    std::vector<ReceiverObserver*> observers_;
+    std::vector<TimerSink*> timerClients_;
 };

@@ -8,8 +8,10 @@
 const char* const kAboutKeysText =
     "Keys: 0-9 . type a frequency, z tune it, t/T step, c/C continuous, s/S step size, m/M mode, "
     "a/A AGC, g/G f/F filter, p/P shift, v/V volume, l/L line, q/Q squelch, o list, x tune, "
-    "n add, u update, e edit, d delete, i file, k ZEL, r config, b schedule; Ctrl+ C stop, "
-    "Y fast, P V L Q B on/off";
+    "n add, u update, e edit, d delete, i file, k ZEL, r config, b schedule, w/W sweep "
+    "window/start, "
+    "h strip chart, y/Y scan window/band scan, j memory scan, J resume, X skip; Ctrl+ C stop, "
+    "Y fast, P V L Q B on/off, G signal log";
 
 void CAboutDialog::OnInitDialog(DialogWindow& window) {
     window.SetText(IDC_ABOUT_VERSION, versionText);

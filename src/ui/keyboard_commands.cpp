@@ -54,6 +54,15 @@ constexpr KeyBinding kKeyBindings[] = {
     {'k', KeyCommand::Zel},
     {'r', KeyCommand::Config},
     {'b', KeyCommand::Schedule},
+    {'w', KeyCommand::SweepWindow},
+    {'W', KeyCommand::SweepStartOrCancel},
+    {'h', KeyCommand::StripChart},
+    {'y', KeyCommand::ScanControls},
+    {'Y', KeyCommand::BandScan},
+    {'j', KeyCommand::MemoryScan},
+    {'J', KeyCommand::ResumeScan},
+    {'X', KeyCommand::SkipScanFrequency},
+    {Ctrl('G'), KeyCommand::ToggleSignalLog},
 };
 
 }  // namespace

@@ -45,6 +45,15 @@ enum class KeyCommand {
     Zel,
     Config,
     Schedule,
+    SweepWindow,
+    SweepStartOrCancel,
+    StripChart,
+    ScanControls,
+    BandScan,
+    MemoryScan,
+    ResumeScan,
+    SkipScanFrequency,
+    ToggleSignalLog,
 };
 
 // The command a typed character stands for.

@@ -13,6 +13,7 @@
 class CReceiverController;
 class CStationCommands;
 class CopyDataBus;
+class ScanCommands;
 class ScheduleCommands;
 enum class KeyCommand;
 
@@ -45,6 +46,8 @@ class CMainDialog : public MainView {
     // The broadcast schedule: "Sched" opens its window, and it hears of every frequency and time
     // shown. Null (the default) for none. Not owned.
     void SetSchedule(ScheduleCommands* schedule) { schedule_ = schedule; }
+    // Scanning, sweeps and the signal log: the scan keys reach it. Null (the default) for none.
+    void SetScan(ScanCommands* scan) { scan_ = scan; }
     CReceiverController* Controller() { return controller_; }
     Host& GetHost() { return host_; }
     MainWindowSurface& Window() { return window_; }
@@ -137,6 +140,8 @@ class CMainDialog : public MainView {
     void ShowShiftText(int shiftHz);
     // The keyboard commands that cycle a radio index or run one operation.
     void CycleOrRun(KeyCommand command);
+    // The scan keys; false for other commands.
+    bool RunScanKey(KeyCommand command);
 
     Host& host_;
     MainWindowSurface& window_;
@@ -144,6 +149,7 @@ class CMainDialog : public MainView {
     std::unique_ptr<CStationCommands> stationCommands_;
     CopyDataBus* copyDataBus_ = nullptr;
     ScheduleCommands* schedule_ = nullptr;
+    ScanCommands* scan_ = nullptr;
     CExchangeNotice exchangeNotice_{host_};
     SerialPortHelpers serialPortHelpers_;
     int stepIndex_ = -1;

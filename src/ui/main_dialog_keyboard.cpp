@@ -4,6 +4,7 @@
 
 #include "base/radio_limits.h"
 #include "controller/receiver_controller.h"
+#include "scan/scan_commands.h"
 #include "ui/keyboard_commands.h"
 #include "ui/main_dialog.h"
 #include "ui/main_window_sliders.h"
@@ -108,10 +109,34 @@ bool CMainDialog::OnCharacter(int character) {
     } else if (const SliderMove* move = FindCommand(kSliderMoves, command)) {
         const SliderSetup& slider = *FindMainWindowSlider(move->id);
         MoveSlider(move->id, move->direction * (move->byPage ? slider.pageSize : slider.lineSize));
-    } else {
+    } else if (!RunScanKey(command)) {
         CycleOrRun(command);
     }
     return true;
+}
+
+bool CMainDialog::RunScanKey(KeyCommand command) {
+    using Run = void (ScanCommands::*)();
+    static constexpr struct {
+        KeyCommand command;
+        Run run;
+    } kScanKeys[] = {
+        {KeyCommand::SweepWindow, &ScanCommands::OnOpenSweep},
+        {KeyCommand::SweepStartOrCancel, &ScanCommands::OnStartOrCancelSweep},
+        {KeyCommand::StripChart, &ScanCommands::OnOpenStripChart},
+        {KeyCommand::ScanControls, &ScanCommands::OnOpenScanControls},
+        {KeyCommand::BandScan, &ScanCommands::OnBandScanKey},
+        {KeyCommand::MemoryScan, &ScanCommands::OnMemoryScanKey},
+        {KeyCommand::ResumeScan, &ScanCommands::OnResumeKey},
+        {KeyCommand::SkipScanFrequency, &ScanCommands::OnSkipKey},
+        {KeyCommand::ToggleSignalLog, &ScanCommands::ToggleSignalLog},
+    };
+    for (const auto& key : kScanKeys) {
+        if (key.command != command) continue;
+        if (scan_ != nullptr) (scan_->*key.run)();
+        return true;
+    }
+    return false;
 }
 
 void CMainDialog::CycleOrRun(KeyCommand command) {

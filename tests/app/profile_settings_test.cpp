@@ -42,11 +42,13 @@ ProfileSettings Scrambled() {
                        &s.CorrectionFrequency2,
                        &s.DisplayMHz,
                        &s.TuningTimeSlow,
-                       &s.TuningTimeFast}) {
+                       &s.TuningTimeFast,
+                       &s.SignalLog}) {
         *field = 12345;
     }
     s.StationFile = "junk";
     s.ScheduleFile = "junk";
+    s.SignalLogFile = "junk";
     s.WindowPos.length = 44;
     return s;
 }
@@ -82,6 +84,8 @@ ProfileSettings Distinct() {
     s.WindowPos = ParseWindowPos("2,1,-1,-1,-1,-1,10,20,500,400");
     s.Ports.SetPath(2, "/dev/ttyUSB0");
     s.ScheduleFile = "/home/user/sked b25.csv";
+    s.SignalLog = 1;
+    s.SignalLogFile = "/home/user/signal log.csv";
     return s;
 }
 
@@ -122,6 +126,8 @@ TEST_F(ProfileSettingsTest, EmptyProfileGivesEveryDefaultAndAsksForThePort) {
     EXPECT_EQ(s.LineOn, 1);
     EXPECT_EQ(s.StationFile, "");
     EXPECT_EQ(s.ScheduleFile, "");
+    EXPECT_EQ(s.SignalLog, 0);
+    EXPECT_EQ(s.SignalLogFile, "");
     EXPECT_EQ(s.CWFrequency, 700);
     EXPECT_EQ(s.FrequencyForCorrection, 5000000);
     EXPECT_EQ(s.FrequencyForCorrection2, 15000000);
@@ -497,6 +503,8 @@ TEST_F(ProfileSettingsTest, SaveWritesEveryKeyButTheMinimumInOrderAndFlushes) {
         "Remote/Enabled=0",
         "Remote/Address=127.0.0.1",
         "Remote/Port=4532",
+        "Log/SignalLog=1",
+        "Log/SignalLogFile=/home/user/signal log.csv",
     };
     EXPECT_EQ(written, expected);
     EXPECT_EQ(store.flushes, 1);

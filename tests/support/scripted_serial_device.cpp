@@ -59,6 +59,7 @@ int ScriptedSerialDevice::Write(const std::uint8_t* data, int count) {
     }
     writes.emplace_back(data, data + accepted);
     written.insert(written.end(), data, data + accepted);
+    if (beforeAnswer) beforeAnswer(writes.back());
     const auto answer = answers_.find(writes.back());
     if (answer != answers_.end())
         input_.insert(input_.end(), answer->second.begin(), answer->second.end());

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -67,6 +68,9 @@ class ScriptedSerialDevice : public SerialDevice {
     int writeBudget = -1;  // bytes Write still accepts in total; negative = unlimited
     int readBudget = -1;   // bytes Read still delivers in total; negative = unlimited
     bool gone = false;     // the adapter was pulled: transfers move nothing, DeviceGone() is true
+    // Runs before each write is answered, so a test can make an answer depend on what the
+    // receiver was told before (its tuning, for one).
+    std::function<void(const Bytes& write)> beforeAnswer;
 
     // Records.
     bool isOpen = false;

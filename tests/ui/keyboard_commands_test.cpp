@@ -49,12 +49,19 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"n", 'n', KeyCommand::AddStation}, KeyCase{"u", 'u', KeyCommand::UpdateStation},
         KeyCase{"e", 'e', KeyCommand::EditStation}, KeyCase{"d", 'd', KeyCommand::DeleteStation},
         KeyCase{"i", 'i', KeyCommand::StationFile}, KeyCase{"k", 'k', KeyCommand::Zel},
-        KeyCase{"r", 'r', KeyCommand::Config}, KeyCase{"b", 'b', KeyCommand::Schedule}),
+        KeyCase{"r", 'r', KeyCommand::Config}, KeyCase{"b", 'b', KeyCommand::Schedule},
+        KeyCase{"w", 'w', KeyCommand::SweepWindow},
+        KeyCase{"ShiftW", 'W', KeyCommand::SweepStartOrCancel},
+        KeyCase{"h", 'h', KeyCommand::StripChart}, KeyCase{"y", 'y', KeyCommand::ScanControls},
+        KeyCase{"ShiftY", 'Y', KeyCommand::BandScan}, KeyCase{"j", 'j', KeyCommand::MemoryScan},
+        KeyCase{"ShiftJ", 'J', KeyCommand::ResumeScan},
+        KeyCase{"ShiftX", 'X', KeyCommand::SkipScanFrequency},
+        KeyCase{"CtrlG", 7, KeyCommand::ToggleSignalLog}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(KeyCommandFor, LeavesEveryOtherCharacterToTheFocusedControl) {
-    const std::string commandLetters = "abcdefgiklmnopqrstuvxzACFGLMPQSTV";
-    const std::set<int> commandControls = {2, 3, 12, 16, 17, 22, 25};
+    const std::string commandLetters = "abcdefghijklmnopqrstuvwxyzACFGJLMPQSTVWXY";
+    const std::set<int> commandControls = {2, 3, 7, 12, 16, 17, 22, 25};
     for (int character = 0; character < 256; ++character) {
         const bool digitOrPoint = (character >= '0' && character <= '9') || character == '.';
         const bool letterCommand =

@@ -217,8 +217,8 @@ TEST_F(MainDialogTest, CharactersOutsideTheTableReachTheFocusedControl) {
     Settings().Frequency = 7000000;
     Start();
     window.SetFocus(IDC_FREQUENCY_ENTRY);
-    for (const int character : {int{'H'}, int{'h'}, int{','}, int{'-'}, int{'+'}, int{'j'},
-                                int{'w'}, int{'y'}, int{'B'}, int{'Z'}, 13, 27}) {
+    for (const int character : {int{'H'}, int{'E'}, int{','}, int{'-'}, int{'+'}, int{'I'},
+                                int{'K'}, int{'N'}, int{'B'}, int{'Z'}, 13, 27}) {
         Type(character, false);
     }
     EXPECT_TRUE(Commands().empty());

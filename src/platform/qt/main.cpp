@@ -26,9 +26,13 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_remote_control.h"
 #include "platform/qt/qt_timer_host.h"
+#include "platform/qt/scan_window.h"
 #include "platform/qt/schedule_window.h"
 #include "platform/qt/screenshot_request.h"
+#include "platform/qt/strip_chart_window.h"
+#include "platform/qt/sweep_window.h"
 #include "platform/qt/system_utc_clock.h"
+#include "scan/scan_commands.h"
 #include "schedule/schedule_commands.h"
 #include "ui/main_dialog.h"
 
@@ -82,12 +86,23 @@ int main(int argc, char* argv[]) {
     dialog.SetSchedule(&schedule);
     ScheduleWindow scheduleWindow(schedule, &window);
     schedule.SetView(&scheduleWindow);
+    ScanCommands scan(controller, host);
+    dialog.SetScan(&scan);
+    SweepWindow sweepWindow(scan, &window);
+    StripChartWindow stripChart(controller, &window);
+    ScanWindow scanWindow(scan, sweepWindow, stripChart, window, &window);
+    scan.SetWindows(&scanWindow);
+    scan.Sweep().SetView(&sweepWindow);
+    scan.Scanner().SetView(&scanWindow);
 
     // Settings and stations first: the COM-port question, and a station file that cannot be
     // read, are answered before the main window is there.
     controller.LoadSettingsAndStations(profile, comPortDialog);
     // The schedule the profile names: one that cannot be read is said once and left empty.
     schedule.LoadAtStart();
+    // The signal log the profile has on; a file that cannot be written is said once.
+    scan.LoadAtStart();
+    scanWindow.ShowSignalLog();
 
     host.SetParentWindow(&window);
     // exit, not quit: quit would first ask every window to close, and the main window answers a
