@@ -14,17 +14,7 @@ void CReceiverController::UpdateSignalStrength() {
     }
 
     if (hardwareActive_ == 1) {
-        // One query at a time: on a busy line the polls slow down instead of queueing up. A
-        // scan's measurement feeds the meter meanwhile, so the poll keeps off its line.
-        if (signalQueryWaiting_ == 0 && measurementsWaiting_ == 0) {
-            signalQueryWaiting_ = 1;
-            link_.QuerySignalStrength(
-                [this, run = linkRun_, frequencyHz = settings_.Frequency](int result, int levelDb) {
-                    if (run != linkRun_) return;
-                    signalQueryWaiting_ = 0;
-                    TakeSignalReading(result, levelDb, frequencyHz);
-                });
-        }
+        PollSignal();
         meterInactiveShown_ = 0;
         meterOffShown_ = 0;
         return;
@@ -35,6 +25,29 @@ void CReceiverController::UpdateSignalStrength() {
         meterInactiveShown_ = 1;
     }
     meterOffShown_ = 0;
+}
+
+void CReceiverController::PollSignal() {
+    // One query at a time: on a busy line the polls slow down instead of queueing up. A
+    // scan's measurement feeds the meter meanwhile, so the poll keeps off its line.
+    if (measurementsWaiting_ != 0) return;
+    if (signalQueryWaiting_ == 1) {
+        // Behind a stream of commands the answer comes late; the poll it held back goes out
+        // as soon as it is in, so the meter keeps its pace as far as the line allows.
+        signalPollHeldBack_ = 1;
+        return;
+    }
+    signalQueryWaiting_ = 1;
+    link_.QuerySignalStrength(
+        [this, run = linkRun_, frequencyHz = settings_.Frequency](int result, int levelDb) {
+            if (run != linkRun_) return;
+            signalQueryWaiting_ = 0;
+            TakeSignalReading(result, levelDb, frequencyHz);
+            if (signalPollHeldBack_ == 1) {
+                signalPollHeldBack_ = 0;
+                UpdateSignalStrength();
+            }
+        });
 }
 
 void CReceiverController::MeasureSignal(std::function<void(int result, int levelDb)> answer) {

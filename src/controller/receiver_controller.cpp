@@ -77,6 +77,7 @@ void CReceiverController::Stop(int mute) {
     ++linkRun_;
     aliveCheckWaiting_ = 0;
     signalQueryWaiting_ = 0;
+    signalPollHeldBack_ = 0;
     measurementsWaiting_ = 0;
     hardwareActive_ = -1;
     squelchState_ = -1;

@@ -156,6 +156,8 @@ class CReceiverController : public TimerSink {
     int RepeatPeriodMs() const;
     // Timer 2: asks the receiver unless the signal polling already does.
     void CheckAlive();
+    // Asks for the signal strength unless a query or a scan's measurement is out already.
+    void PollSignal();
     // A reading from the receiver at frequencyHz, or a failed query.
     void TakeSignalReading(int result, int levelDb, int frequencyHz);
     // Tunes and shows the frequency; clamps to the receiver's range.
@@ -181,6 +183,7 @@ class CReceiverController : public TimerSink {
     int linkRun_ = 0;
     int aliveCheckWaiting_ = 0;
     int signalQueryWaiting_ = 0;
+    int signalPollHeldBack_ = 0;
     int measurementsWaiting_ = 0;
     int hardwareActive_ = -1;
     int squelchState_ = -1;

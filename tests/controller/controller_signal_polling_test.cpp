@@ -6,6 +6,7 @@
 #include "controller/controller_fixture.h"
 #include "support/controller_test_access.h"
 #include "support/row_name.h"
+#include "support/stepped_link_runner.h"
 
 namespace {
 
@@ -70,3 +71,19 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 }  // namespace
+
+TEST_F(ControllerSignalTest, APollHeldBackByABusyLineGoesOutAsSoonAsTheLateAnswerIsIn) {
+    StartActive();
+    auto stepped = std::make_unique<SteppedLinkRunner>(ControllerTestAccess::Link(controller));
+    SteppedLinkRunner& line = *stepped;
+    ControllerTestAccess::AsyncLink(controller).SetRunner(std::move(stepped));
+
+    clock.Advance(kSignalPeriodMs);
+    clock.Advance(kSignalPeriodMs);  // the first answer is not in yet: no second query queued
+    EXPECT_EQ(line.Waiting(), 1u);
+    ASSERT_TRUE(line.RunNext());
+    EXPECT_EQ(line.Waiting(), 1u) << "the held-back poll was dropped";
+    line.RunAll();
+    EXPECT_EQ(QueriesOf(kSignalQuery), 2);
+    EXPECT_EQ(view.meter.size(), 2u);
+}
