@@ -25,12 +25,15 @@ demo_start_app
 rig() {
     echo "\$ rigctl -m 2 -r 127.0.0.1:$port $*" | tee -a "$out/rigctl.txt"
     rigctl -m 2 -r "127.0.0.1:$port" "$@" 2>&1 | tee -a "$out/rigctl.txt"
+    # Time for the line: commands still waiting would merge with the next run's (only the
+    # newest of each kind goes out), which is right but would hide each step in the log.
+    sleep 1
 }
 : >"$out/rigctl.txt"
 rig F 7100000 M USB 2400 f m
 rig L AF 0.5 l AF l STRENGTH
 rig F 9580000 M AM 6000 f m
-rig '\dump_state' | head -n 3
+rig l RAWSTR '\get_powerstat' '\chk_vfo'
 sleep 1
 grep -q "tune 9580000 Hz AM" "$out/sim.log" ||
     { echo "remote-demo: the receiver was not tuned to 9580 kHz AM" >&2; exit 1; }
