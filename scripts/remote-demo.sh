@@ -33,7 +33,7 @@ rig() {
 rig F 7100000 M USB 2400 f m
 rig L AF 0.5 l AF l STRENGTH
 rig F 9580000 M AM 6000 f m
-rig l RAWSTR '\get_powerstat' '\chk_vfo'
+rig l RAWSTR l AGC
 sleep 1
 grep -q "tune 9580000 Hz AM" "$out/sim.log" ||
     { echo "remote-demo: the receiver was not tuned to 9580 kHz AM" >&2; exit 1; }
