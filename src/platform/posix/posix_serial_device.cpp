@@ -181,9 +181,20 @@ int PosixSerialDevice::Read(std::uint8_t* data, int count) {
     if (fd_ < 0 || count <= 0) return 0;
     const Deadline deadline(
         TotalTimeoutMs(timeouts_.readMultiplier, timeouts_.readConstant, count));
+    WaitForReplyLineTime(count, deadline);
     return Transfer(POLLIN, count, deadline, [&](int done) {
         return ::read(fd_, data + done, static_cast<std::size_t>(count - done));
     });
+}
+
+void PosixSerialDevice::WaitForReplyLineTime(int count, const Deadline& deadline) {
+    // The bytes still missing cannot cross the line faster than the baud rate allows: waiting
+    // that long first takes a reply in one read instead of one wake-up per byte, five times a
+    // second while the meter polls.
+    int arrived = 0;
+    if (baudRate_ == 0 || ::ioctl(fd_, FIONREAD, &arrived) != 0 || arrived >= count) return;
+    const long long lineMs = 10LL * (count - arrived) * 1000 / baudRate_;
+    ::poll(nullptr, 0, static_cast<int>(std::min<long long>(lineMs, deadline.RemainingMs())));
 }
 
 int PosixSerialDevice::Transfer(short events, int count, const Deadline& deadline,

@@ -55,6 +55,8 @@ class PosixSerialDevice : public SerialDevice {
     // Holds a write back until its bytes would have crossed the line at the set baud rate.
     void WaitForLineTime(std::chrono::steady_clock::time_point started, int bytes,
                          const Deadline& deadline);
+    // Before a read: waits as long as the bytes not yet arrived need on the line.
+    void WaitForReplyLineTime(int count, const Deadline& deadline);
     void SetModemLine(int line, bool on);
 
     int fd_ = -1;
