@@ -96,17 +96,18 @@ int AsyncReceiverLink::SetCorrection(int frequency1Hz, int correction1Hz, int fr
 }
 
 void AsyncReceiverLink::QueryVersion(std::function<void(int result, int version)> answer) {
-    runner_->Ask(LineJobKind::Query, [answer = std::move(answer)](CReceiverLink& link) {
-        int version = 0;
-        const int result = link.QueryVersion(version);
-        return LineReply([answer, result, version] { answer(result, version); });
-    });
+    Query(&CReceiverLink::QueryVersion, std::move(answer));
 }
 
 void AsyncReceiverLink::QuerySignalStrength(std::function<void(int result, int levelDb)> answer) {
-    runner_->Ask(LineJobKind::Query, [answer = std::move(answer)](CReceiverLink& link) {
-        int levelDb = 0;
-        const int result = link.QuerySignalStrength(levelDb);
-        return LineReply([answer, result, levelDb] { answer(result, levelDb); });
+    Query(&CReceiverLink::QuerySignalStrength, std::move(answer));
+}
+
+void AsyncReceiverLink::Query(int (CReceiverLink::*ask)(int& value),
+                              std::function<void(int result, int value)> answer) {
+    runner_->Ask(LineJobKind::Query, [ask, answer = std::move(answer)](CReceiverLink& link) {
+        int value = 0;
+        const int result = (link.*ask)(value);
+        return LineReply([answer, result, value] { answer(result, value); });
     });
 }

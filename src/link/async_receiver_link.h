@@ -59,6 +59,9 @@ class AsyncReceiverLink {
     int Send(LineJobKind kind, const std::function<int(CReceiverLink&)>& work) {
         return runner_->Send(kind, work);
     }
+    // Asks on the line's thread; answer gets the link's result and the value read.
+    void Query(int (CReceiverLink::*ask)(int& value),
+               std::function<void(int result, int value)> answer);
     // Runs a port job and then notes where the port leads now.
     void PortJob(std::function<void(CReceiverLink&)> work);
 

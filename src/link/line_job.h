@@ -34,3 +34,11 @@ struct LineJob {
     // A query a setter went ahead of; the queue lets that happen once.
     bool overtaken = false;
 };
+
+// A command for the line that nobody waits for: its result stays on the line's thread.
+inline LineJob CommandJob(LineJobKind kind, std::function<int(CReceiverLink&)> send) {
+    return {kind, [send = std::move(send)](CReceiverLink& link) {
+                send(link);
+                return LineReply();
+            }};
+}

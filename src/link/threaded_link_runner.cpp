@@ -17,10 +17,7 @@ ThreadedLinkRunner::~ThreadedLinkRunner() {
 }
 
 int ThreadedLinkRunner::Send(LineJobKind kind, const std::function<int(CReceiverLink&)>& work) {
-    Push({kind, [work](CReceiverLink& link) {
-              work(link);
-              return LineReply();
-          }});
+    Push(CommandJob(kind, work));
     return LinkResult::kOk;
 }
 

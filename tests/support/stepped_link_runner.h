@@ -11,10 +11,7 @@ class SteppedLinkRunner : public LinkRunner {
     explicit SteppedLinkRunner(CReceiverLink& link) : link_(link) {}
 
     int Send(LineJobKind kind, const std::function<int(CReceiverLink&)>& work) override {
-        queue_.Push({kind, [work](CReceiverLink& link) {
-                         work(link);
-                         return LineReply();
-                     }});
+        queue_.Push(CommandJob(kind, work));
         return LinkResult::kOk;
     }
     void Ask(LineJobKind kind, LineWork work) override { queue_.Push({kind, std::move(work)}); }
